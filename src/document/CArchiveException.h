@@ -1,0 +1,22 @@
+#pragma once
+
+#include "document/CDVException.h"
+
+// A malformed or truncated archive.
+class CArchiveException : public CDVException {
+public:
+    enum Cause { endOfFile, generic };
+
+    explicit CArchiveException(Cause cause) : CArchiveException(cause, DefaultReason(cause)) {}
+    CArchiveException(Cause cause, const QString& reason) : CDVException(reason), m_cause(cause) {}
+
+    Cause GetCause() const { return m_cause; }
+
+    static QString DefaultReason(Cause cause) {
+        return cause == endOfFile ? QStringLiteral("Unexpected end of file.")
+                                  : QStringLiteral("The file is corrupt.");
+    }
+
+private:
+    Cause m_cause;
+};

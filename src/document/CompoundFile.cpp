@@ -1,0 +1,186 @@
+#include "document/CompoundFile.h"
+
+#include "document/CFileException.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <gsf/gsf.h>
+
+#include <memory>
+#include <mutex>
+
+namespace {
+
+const char kContentsStream[] = "Contents";
+const char kCompoundSignature[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+// 512-byte big blocks: the 4096-byte variant of the writer produces an invalid FAT sector count.
+constexpr guint kBigBlockSize = 512;
+constexpr guint kSmallBlockSize = 64;
+
+thread_local QStringList* t_logCapture = nullptr;
+GLogFunc g_previousLogHandler = nullptr;
+
+// The library reports details of broken files through GLib's log; they belong in our error reason,
+// not on standard error.
+void RouteLogMessage(const gchar* domain, GLogLevelFlags level, const gchar* message, gpointer data) {
+    if (t_logCapture)
+        t_logCapture->append(QString::fromUtf8(message).trimmed());
+    else
+        g_previousLogHandler(domain, level, message, data);
+}
+
+void InitGsf() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        gsf_init();
+        g_previousLogHandler = g_log_set_default_handler(RouteLogMessage, nullptr);
+    });
+}
+
+// Collects the log messages of this thread while it lives, and initialises the library.
+class GsfSession {
+public:
+    GsfSession() {
+        InitGsf();
+        t_logCapture = &m_messages;
+    }
+    ~GsfSession() { t_logCapture = nullptr; }
+    GsfSession(const GsfSession&) = delete;
+    GsfSession& operator=(const GsfSession&) = delete;
+
+    // The reason of a failure: what, then the library's own words.
+    QString Reason(const QString& what, const GError* error = nullptr) const {
+        QStringList details = m_messages;
+        if (error)
+            details.prepend(QString::fromUtf8(error->message));
+        return details.isEmpty() ? what + QLatin1Char('.')
+                                 : what + QStringLiteral(": ") + details.join(u"; ");
+    }
+
+private:
+    QStringList m_messages;
+};
+
+struct GObjectUnref {
+    void operator()(gpointer object) const { g_object_unref(object); }
+};
+template <typename T>
+using GsfPtr = std::unique_ptr<T, GObjectUnref>;
+
+struct GErrorFree {
+    void operator()(GError* error) const { g_error_free(error); }
+};
+
+QString Quoted(const QString& path) {
+    return QLatin1Char('"') + path + QLatin1Char('"');
+}
+
+QByteArray ReadWholeFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw CFileException(CFileException::fileNotFound, Quoted(path) + QStringLiteral(" was not found."));
+    if (info.isDir())
+        throw CFileException(CFileException::notAFile, Quoted(path) + QStringLiteral(" is a directory."));
+    // Devices and pipes could feed an endless stream.
+    if (!info.isFile())
+        throw CFileException(CFileException::notAFile,
+                             Quoted(path) + QStringLiteral(" is not a regular file."));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (file.error() == QFileDevice::PermissionsError)
+            throw CFileException(CFileException::accessDenied,
+                                 QStringLiteral("Access to %1 was denied.").arg(Quoted(path)));
+        throw CFileException(CFileException::accessDenied,
+                             QStringLiteral("%1 cannot be read: %2.").arg(Quoted(path), file.errorString()));
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw CFileException(CFileException::accessDenied,
+                             QStringLiteral("%1 cannot be read: %2.").arg(Quoted(path), file.errorString()));
+    return bytes;
+}
+
+// The first child stream named "Contents" in any letter case, or null.
+GsfPtr<GsfInput> FindContentsStream(GsfInfile* root) {
+    const int count = gsf_infile_num_children(root);
+    for (int i = 0; i < count; ++i) {
+        const char* name = gsf_infile_name_by_index(root, i);
+        if (!name ||
+            QString::fromUtf8(name).compare(QLatin1String(kContentsStream), Qt::CaseInsensitive) != 0)
+            continue;
+        GsfPtr<GsfInput> child(gsf_infile_child_by_index(root, i));
+        if (child && !(GSF_IS_INFILE(child.get()) && gsf_infile_num_children(GSF_INFILE(child.get())) >= 0))
+            return child;
+    }
+    return nullptr;
+}
+
+QByteArray ReadCompoundContents(const QString& path, const QByteArray& file) {
+    GsfSession session;
+    auto corrupt = [&](const QString& what, const GError* error = nullptr) {
+        return CFileException(CFileException::corrupt, session.Reason(what.arg(Quoted(path)), error));
+    };
+    GsfPtr<GsfInput> source(
+        gsf_input_memory_new(reinterpret_cast<const guint8*>(file.constData()), file.size(), FALSE));
+    GError* rawError = nullptr;
+    GsfPtr<GsfInfile> root(gsf_infile_msole_new(source.get(), &rawError));
+    const std::unique_ptr<GError, GErrorFree> error(rawError);
+    if (!root)
+        throw corrupt(QStringLiteral("%1 is a corrupt compound file"), error.get());
+    const GsfPtr<GsfInput> stream = FindContentsStream(root.get());
+    if (!stream)
+        throw corrupt(QStringLiteral("%1 is corrupt: it has no stream \"Contents\""));
+    // A stream cannot be larger than the file that holds it.
+    const gsf_off_t size = gsf_input_size(stream.get());
+    if (size < 0 || size > file.size())
+        throw corrupt(QStringLiteral("%1 is corrupt: its stream \"Contents\" has an impossible size"));
+    QByteArray contents(qsizetype(size), Qt::Uninitialized);
+    if (size > 0 && !gsf_input_read(stream.get(), size_t(size), reinterpret_cast<guint8*>(contents.data())))
+        throw corrupt(QStringLiteral("%1 is corrupt: its stream \"Contents\" cannot be read"));
+    return contents;
+}
+
+}  // namespace
+
+namespace CompoundFile {
+
+QByteArray ReadContentsStream(const QString& path, bool* wasCompound) {
+    QByteArray file = ReadWholeFile(path);
+    const bool compound = file.startsWith(QByteArrayView(kCompoundSignature, 8));
+    if (wasCompound)
+        *wasCompound = compound;
+    return compound ? ReadCompoundContents(path, file) : file;
+}
+
+void WriteContentsStream(const QString& path, QByteArrayView contents) {
+    GsfSession session;
+    auto failed = [&](const QString& what) {
+        return CFileException(CFileException::writeFailed, session.Reason(what.arg(Quoted(path))));
+    };
+    GsfPtr<GsfOutput> sink(gsf_output_memory_new());
+    GsfPtr<GsfOutfile> root(gsf_outfile_msole_new_full(sink.get(), kBigBlockSize, kSmallBlockSize));
+    GsfPtr<GsfOutput> stream(root ? gsf_outfile_new_child(root.get(), kContentsStream, FALSE) : nullptr);
+    if (!stream)
+        throw failed(QStringLiteral("%1 cannot be written as a compound file"));
+    const bool written =
+        (contents.isEmpty() || gsf_output_write(stream.get(), size_t(contents.size()),
+                                                reinterpret_cast<const guint8*>(contents.data()))) &&
+        gsf_output_close(stream.get()) && gsf_output_close(GSF_OUTPUT(root.get()));
+    if (!written)
+        throw failed(QStringLiteral("%1 cannot be written as a compound file"));
+    const auto* bytes =
+        reinterpret_cast<const char*>(gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get())));
+    const qint64 size = gsf_output_size(sink.get());
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes, size) != size || !file.commit())
+        throw CFileException(
+            file.error() == QFileDevice::PermissionsError ? CFileException::accessDenied
+                                                          : CFileException::writeFailed,
+            QStringLiteral("%1 cannot be written: %2.").arg(Quoted(path), file.errorString()));
+}
+
+}  // namespace CompoundFile

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// The project file on disk: a compound file whose root storage holds the archive as the stream
+// "Contents". This is the only place that knows the compound-file library. Failures throw
+// CFileException with a reason that names the file.
+namespace CompoundFile {
+
+// The archive bytes of the file at path: its "Contents" stream (other streams and storages are
+// ignored), or the whole file when it is not a compound file. wasCompound, when given, tells which.
+QByteArray ReadContentsStream(const QString& path, bool* wasCompound = nullptr);
+
+// Replaces the file at path by a compound file holding contents as its "Contents" stream. The new
+// file is written completely beside the old one and renamed over it, so that a failed save leaves
+// the old file as it was.
+void WriteContentsStream(const QString& path, QByteArrayView contents);
+
+}  // namespace CompoundFile
