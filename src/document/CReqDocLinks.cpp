@@ -1,0 +1,136 @@
+// Link maintenance between requirements and use cases. Every list is kept in ascending order; each side
+// is changed by its own call because the dialogs first edit one side on a copy.
+#include "document/CReqDoc.h"
+
+#include <algorithm>
+
+namespace {
+
+// Inserts before the first element greater than the value (duplicates are not checked).
+void InsertSorted(DVIdArray& ids, quint32 value) {
+    ids.insert(std::upper_bound(ids.begin(), ids.end(), value), value);
+}
+
+bool Contains(const DVIdArray& ids, quint32 value) {
+    return std::find(ids.begin(), ids.end(), value) != ids.end();
+}
+
+// Removes the first occurrence.
+void RemoveFirst(DVIdArray& ids, quint32 value) {
+    const auto it = std::find(ids.begin(), ids.end(), value);
+    if (it != ids.end()) {
+        ids.erase(it);
+    }
+}
+
+quint32 Id(qint32 id) {
+    return static_cast<quint32>(id);
+}
+
+}  // namespace
+
+void CReqDoc::AddRequirementLink(qint32 derivedId, qint32 sourceId, bool ownSide) {
+    Requirement* derived = FindRequirement(derivedId);
+    Requirement* source = FindRequirement(sourceId);
+    if (derived == nullptr || source == nullptr) {
+        return;
+    }
+    if (ownSide) {
+        InsertSorted(source->m_createdRequirements, Id(derivedId));
+        MarkModified(source);
+    } else {
+        InsertSorted(derived->m_derivedFromRequirements, Id(sourceId));
+        MarkModified(derived);
+    }
+}
+
+void CReqDoc::RemoveRequirementLink(qint32 derivedId, qint32 sourceId, bool ownSide) {
+    Requirement* derived = FindRequirement(derivedId);
+    Requirement* source = FindRequirement(sourceId);
+    if (derived == nullptr || source == nullptr) {
+        return;
+    }
+    if (ownSide) {
+        RemoveFirst(source->m_createdRequirements, Id(derivedId));
+        MarkModified(source);
+    } else {
+        RemoveFirst(derived->m_derivedFromRequirements, Id(sourceId));
+        MarkModified(derived);
+    }
+}
+
+void CReqDoc::AddUseCaseOfRequirement(qint32 useCaseId, qint32 requirementId, bool ownSide) {
+    CUseCase* useCase = FindUseCase(useCaseId);
+    Requirement* requirement = FindRequirement(requirementId);
+    if (useCase == nullptr || requirement == nullptr) {
+        return;
+    }
+    if (ownSide) {
+        InsertSorted(requirement->m_createdUseCases, Id(useCaseId));
+        MarkModified(requirement);
+    } else {
+        InsertSorted(useCase->m_derivedFromRequirements, Id(requirementId));
+        MarkModified(useCase);
+    }
+}
+
+void CReqDoc::RemoveUseCaseOfRequirement(qint32 useCaseId, qint32 requirementId, bool ownSide) {
+    CUseCase* useCase = FindUseCase(useCaseId);
+    Requirement* requirement = FindRequirement(requirementId);
+    if (useCase == nullptr || requirement == nullptr) {
+        return;
+    }
+    if (ownSide) {
+        RemoveFirst(requirement->m_createdUseCases, Id(useCaseId));
+        MarkModified(requirement);
+    } else {
+        RemoveFirst(useCase->m_derivedFromRequirements, Id(requirementId));
+        MarkModified(useCase);
+    }
+}
+
+bool CReqDoc::AddRequirementOfUseCase(qint32 useCaseId, qint32 requirementId, bool useCaseSide,
+                                      bool bothSides) {
+    CUseCase* useCase = FindUseCase(useCaseId);
+    Requirement* requirement = FindRequirement(requirementId);
+    if (useCase == nullptr || requirement == nullptr) {
+        return false;
+    }
+    bool firstChanged = false;
+    if (useCaseSide || bothSides) {
+        if (!Contains(useCase->m_createdRequirements, Id(requirementId))) {
+            InsertSorted(useCase->m_createdRequirements, Id(requirementId));
+            MarkModified(useCase);
+            firstChanged = true;
+        }
+        if (!bothSides) {
+            return firstChanged;
+        }
+    }
+    if (Contains(requirement->m_derivedFromUseCases, Id(useCaseId))) {
+        return firstChanged;
+    }
+    InsertSorted(requirement->m_derivedFromUseCases, Id(useCaseId));
+    MarkModified(requirement);
+    return true;
+}
+
+void CReqDoc::RemoveRequirementOfUseCase(qint32 useCaseId, qint32 requirementId, bool useCaseSide,
+                                         bool bothSides) {
+    CUseCase* useCase = FindUseCase(useCaseId);
+    Requirement* requirement = FindRequirement(requirementId);
+    if (useCase == nullptr || requirement == nullptr) {
+        return;
+    }
+    if (useCaseSide || bothSides) {
+        RemoveFirst(useCase->m_createdRequirements, Id(requirementId));
+        MarkModified(useCase);
+        if (!bothSides) {
+            useCase->RemoveRequirementFromSteps(Id(requirementId), this);
+            return;
+        }
+    }
+    RemoveFirst(requirement->m_derivedFromUseCases, Id(useCaseId));
+    MarkModified(requirement);
+    useCase->RemoveRequirementFromSteps(Id(requirementId), this);
+}

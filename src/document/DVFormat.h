@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// Text forms the program shows: numbers as printf's "%G" (always with a decimal point, whatever the
+// user's locale) and times as strftime's "%x %X" in local time under the user's locale.
+QString FormatG(double value);
+QString FormatTime(qint64 seconds);
