@@ -15,7 +15,7 @@
 namespace {
 
 const char kContentsStream[] = "Contents";
-const char kCompoundSignature[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+constexpr QByteArrayView kCompoundSignature("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
 // 512-byte big blocks: the 4096-byte variant of the writer produces an invalid FAT sector count.
 constexpr guint kBigBlockSize = 512;
 constexpr guint kSmallBlockSize = 64;
@@ -78,7 +78,16 @@ QString Quoted(const QString& path) {
     return QLatin1Char('"') + path + QLatin1Char('"');
 }
 
-QByteArray ReadWholeFile(const QString& path) {
+[[noreturn]] void ThrowReadError(const QString& path, const QFile& file) {
+    if (file.error() == QFileDevice::PermissionsError)
+        throw CFileException(CFileException::accessDenied,
+                             QStringLiteral("Access to %1 was denied.").arg(Quoted(path)));
+    throw CFileException(CFileException::accessDenied,
+                         QStringLiteral("%1 cannot be read: %2.").arg(Quoted(path), file.errorString()));
+}
+
+// Opens a regular, readable file for reading.
+void OpenForReading(const QString& path, QFile& file) {
     const QFileInfo info(path);
     if (!info.exists())
         throw CFileException(CFileException::fileNotFound, Quoted(path) + QStringLiteral(" was not found."));
@@ -88,19 +97,9 @@ QByteArray ReadWholeFile(const QString& path) {
     if (!info.isFile())
         throw CFileException(CFileException::notAFile,
                              Quoted(path) + QStringLiteral(" is not a regular file."));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (file.error() == QFileDevice::PermissionsError)
-            throw CFileException(CFileException::accessDenied,
-                                 QStringLiteral("Access to %1 was denied.").arg(Quoted(path)));
-        throw CFileException(CFileException::accessDenied,
-                             QStringLiteral("%1 cannot be read: %2.").arg(Quoted(path), file.errorString()));
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw CFileException(CFileException::accessDenied,
-                             QStringLiteral("%1 cannot be read: %2.").arg(Quoted(path), file.errorString()));
-    return bytes;
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly))
+        ThrowReadError(path, file);
 }
 
 // The first child stream named "Contents" in any letter case, or null.
@@ -118,16 +117,19 @@ GsfPtr<GsfInput> FindContentsStream(GsfInfile* root) {
     return nullptr;
 }
 
-QByteArray ReadCompoundContents(const QString& path, const QByteArray& file) {
+QByteArray ReadCompoundContents(const QString& path) {
     GsfSession session;
     auto corrupt = [&](const QString& what, const GError* error = nullptr) {
         return CFileException(CFileException::corrupt, session.Reason(what.arg(Quoted(path)), error));
     };
-    GsfPtr<GsfInput> source(
-        gsf_input_memory_new(reinterpret_cast<const guint8*>(file.constData()), file.size(), FALSE));
     GError* rawError = nullptr;
-    GsfPtr<GsfInfile> root(gsf_infile_msole_new(source.get(), &rawError));
+    GsfPtr<GsfInput> source(gsf_input_stdio_new(QFile::encodeName(path).constData(), &rawError));
+    GsfPtr<GsfInfile> root(source ? gsf_infile_msole_new(source.get(), &rawError) : nullptr);
     const std::unique_ptr<GError, GErrorFree> error(rawError);
+    if (!source)
+        throw CFileException(
+            CFileException::accessDenied,
+            session.Reason(QStringLiteral("%1 cannot be read").arg(Quoted(path)), error.get()));
     if (!root)
         throw corrupt(QStringLiteral("%1 is a corrupt compound file"), error.get());
     const GsfPtr<GsfInput> stream = FindContentsStream(root.get());
@@ -135,7 +137,7 @@ QByteArray ReadCompoundContents(const QString& path, const QByteArray& file) {
         throw corrupt(QStringLiteral("%1 is corrupt: it has no stream \"Contents\""));
     // A stream cannot be larger than the file that holds it.
     const gsf_off_t size = gsf_input_size(stream.get());
-    if (size < 0 || size > file.size())
+    if (size < 0 || size > gsf_input_size(source.get()))
         throw corrupt(QStringLiteral("%1 is corrupt: its stream \"Contents\" has an impossible size"));
     QByteArray contents(qsizetype(size), Qt::Uninitialized);
     if (size > 0 && !gsf_input_read(stream.get(), size_t(size), reinterpret_cast<guint8*>(contents.data())))
@@ -148,11 +150,18 @@ QByteArray ReadCompoundContents(const QString& path, const QByteArray& file) {
 namespace CompoundFile {
 
 QByteArray ReadContentsStream(const QString& path, bool* wasCompound) {
-    QByteArray file = ReadWholeFile(path);
-    const bool compound = file.startsWith(QByteArrayView(kCompoundSignature, 8));
+    QFile file;
+    OpenForReading(path, file);
+    const QByteArray signature = file.read(kCompoundSignature.size());
+    const bool compound = signature == kCompoundSignature;
     if (wasCompound)
         *wasCompound = compound;
-    return compound ? ReadCompoundContents(path, file) : file;
+    if (compound)
+        return ReadCompoundContents(path);
+    QByteArray whole = signature + file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        ThrowReadError(path, file);
+    return whole;
 }
 
 void WriteContentsStream(const QString& path, QByteArrayView contents) {
