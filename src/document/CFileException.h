@@ -5,7 +5,9 @@
 // A project file that cannot be opened, read or written.
 class CFileException : public CDVException {
 public:
-    enum Cause { fileNotFound, notAFile, accessDenied, corrupt, writeFailed };
+    // missingContents: a compound file without the stream "Contents", which only a linked project
+    // file may be (it then holds an empty project).
+    enum Cause { fileNotFound, notAFile, accessDenied, corrupt, missingContents, writeFailed };
 
     CFileException(Cause cause, const QString& reason) : CDVException(reason), m_cause(cause) {}
 

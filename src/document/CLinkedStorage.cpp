@@ -5,16 +5,29 @@
 
 #include <QFileInfo>
 
+namespace {
+// A linked project file may lack the stream "Contents": it then holds an empty project.
+QByteArray ReadLinkedContents(const QString& path, bool* wasCompound = nullptr) {
+    try {
+        return CompoundFile::ReadContentsStream(path, wasCompound);
+    } catch (const CFileException& e) {
+        if (e.GetCause() != CFileException::missingContents)
+            throw;
+        return {};
+    }
+}
+}  // namespace
+
 CLinkedStorage::CLinkedStorage(QString path) : m_path(std::move(path)) {
-    bool compound = false;
-    const QByteArray contents = CompoundFile::ReadContentsStream(m_path, &compound);
+    bool compound = true;
+    const QByteArray contents = ReadLinkedContents(m_path, &compound);
     m_readOnly = !QFileInfo(m_path).isWritable();
     if (!compound)
         WriteContents(contents);
 }
 
 QByteArray CLinkedStorage::ReadContents() const {
-    return CompoundFile::ReadContentsStream(m_path);
+    return ReadLinkedContents(m_path);
 }
 
 void CLinkedStorage::WriteContents(QByteArrayView contents) const {

@@ -15,6 +15,7 @@ public:
     const QString& Path() const { return m_path; }
     bool IsReadOnly() const { return m_readOnly; }
 
+    // Empty when the file has no stream "Contents" yet.
     QByteArray ReadContents() const;
     // Replaces the stream "Contents"; throws CFileException, also when the file is read-only.
     void WriteContents(QByteArrayView contents) const;

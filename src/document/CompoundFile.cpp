@@ -51,6 +51,9 @@ public:
     GsfSession(const GsfSession&) = delete;
     GsfSession& operator=(const GsfSession&) = delete;
 
+    // Whether the library complained, which tells a damaged directory from a really missing stream.
+    bool HasMessages() const { return !m_messages.isEmpty(); }
+
     // The reason of a failure: what, then the library's own words.
     QString Reason(const QString& what, const GError* error = nullptr) const {
         QStringList details = m_messages;
@@ -119,8 +122,9 @@ GsfPtr<GsfInput> FindContentsStream(GsfInfile* root) {
 
 QByteArray ReadCompoundContents(const QString& path) {
     GsfSession session;
-    auto corrupt = [&](const QString& what, const GError* error = nullptr) {
-        return CFileException(CFileException::corrupt, session.Reason(what.arg(Quoted(path)), error));
+    auto corrupt = [&](const QString& what, const GError* error = nullptr,
+                       CFileException::Cause cause = CFileException::corrupt) {
+        return CFileException(cause, session.Reason(what.arg(Quoted(path)), error));
     };
     GError* rawError = nullptr;
     GsfPtr<GsfInput> source(gsf_input_stdio_new(QFile::encodeName(path).constData(), &rawError));
@@ -134,7 +138,8 @@ QByteArray ReadCompoundContents(const QString& path) {
         throw corrupt(QStringLiteral("%1 is a corrupt compound file"), error.get());
     const GsfPtr<GsfInput> stream = FindContentsStream(root.get());
     if (!stream)
-        throw corrupt(QStringLiteral("%1 is corrupt: it has no stream \"Contents\""));
+        throw corrupt(QStringLiteral("%1 is corrupt: it has no stream \"Contents\""), nullptr,
+                      session.HasMessages() ? CFileException::corrupt : CFileException::missingContents);
     // A stream cannot be larger than the file that holds it.
     const gsf_off_t size = gsf_input_size(stream.get());
     if (size < 0 || size > gsf_input_size(source.get()))

@@ -37,6 +37,26 @@ TEST(CLinkedStorage, ReadOnlyFileOpensForReadingOnly) {
     EXPECT_THROW(storage.WriteContents("x"), CFileException);
 }
 
+TEST(CLinkedStorage, CompoundFileWithoutContentsHoldsAnEmptyProject) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("linked.dvx"));
+    CompoundFile::WriteContentsStream(path, "x");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    const QByteArray name(reinterpret_cast<const char*>(u"Contents"), 16);
+    ASSERT_EQ(bytes.count(name), 1);
+    bytes.replace(name, QByteArray(reinterpret_cast<const char*>(u"Other123"), 16));
+    ASSERT_TRUE(file.seek(0));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+    file.close();
+
+    const CLinkedStorage storage(path);
+    EXPECT_TRUE(storage.ReadContents().isEmpty());
+    storage.WriteContents("project");
+    EXPECT_EQ(CompoundFile::ReadContentsStream(path), QByteArray("project"));
+}
+
 TEST(CLinkedStorage, MissingFileFails) {
     EXPECT_THROW(CLinkedStorage(QStringLiteral("/nonexistent/linked.dvx")), CFileException);
 }

@@ -110,7 +110,7 @@ TEST_F(CompoundFileTest, UnusableFilesAreRefused) {
         {Path("missing.dvx"), CFileException::fileNotFound},
         {Path("folder.dvx"), CFileException::notAFile},
         {QStringLiteral("/dev/zero"), CFileException::notAFile},
-        {Path("nocontents.dvx"), CFileException::corrupt},
+        {Path("nocontents.dvx"), CFileException::missingContents},
         {Path("garbage.dvx"), CFileException::corrupt},
     };
     for (const Case& c : cases)
