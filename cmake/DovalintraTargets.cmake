@@ -2,7 +2,7 @@
 
 function(dv_apply_common_settings target)
   target_compile_features(${target} PUBLIC cxx_std_20)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow=local
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic $<$<CXX_COMPILER_ID:GNU>:-Wshadow=local>
                                            -Wno-missing-field-initializers)
   target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS
                                                QT_DISABLE_DEPRECATED_UP_TO=0x060000)
