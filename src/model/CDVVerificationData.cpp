@@ -5,6 +5,7 @@
 #include "document/DVMessageBox.h"
 #include "model/CUseCase.h"
 #include "model/DVParameter.h"
+#include "model/PhaseWithdrawal.h"
 #include "model/Requirement.h"
 #include "model/StringIds.h"
 
@@ -227,53 +228,7 @@ QString CDVVerificationData::CheckApproval(CReqDoc* doc, bool& ok, bool checkOnl
 }
 
 QString CDVVerificationData::WithdrawApproval(CReqDoc* doc, bool cascade) {
-    if (!m_approval.IsDone()) {
-        return QString();
-    }
-    if (cascade) {
-        m_approval.m_nState = CDVDevelopmentStep::OutOfDate;
-        doc->MarkModified(this);
-    } else {
-        m_approval.m_nState = CDVDevelopmentStep::Pending;
-    }
-    if (m_implementation.IsDone()) {
-        m_implementation.m_nState = CDVDevelopmentStep::OutOfDate;
-    }
-    QString text;
-    bool ok = true;
-    if (m_verification.IsDone()) {
-        text = Verify(false, doc, true, ok, false);
-    }
-    const Requirement* self = AsRequirement(this);
-    if (self != nullptr) {
-        for (Requirement* child : self->Children(doc)) {
-            if (child->m_approval.IsDone()) {
-                text += QStringLiteral("The approval of the child \"%1\" of \"%2\" will be removed.\n")
-                            .arg(child->m_strTitle, m_strTitle);
-                text += child->Approve(false, doc, true, ok, false);
-            }
-        }
-    }
-    for (quint32 id : m_createdRequirements) {
-        Requirement* created = doc->FindRequirement(static_cast<qint32>(id));
-        if (created != nullptr && created->m_approval.IsDone()) {
-            text +=
-                QStringLiteral("The approval of the created Requirement \"%1\" by \"%2\" will be removed.\n")
-                    .arg(created->m_strTitle, m_strTitle);
-            text += created->Approve(false, doc, true, ok, false);
-        }
-    }
-    if (self != nullptr) {
-        for (quint32 id : self->m_createdUseCases) {
-            CUseCase* created = doc->FindUseCase(static_cast<qint32>(id));
-            if (created != nullptr && created->m_approval.IsDone()) {
-                text +=
-                    QStringLiteral("The approval of the created Use-Case \"%1\" by \"%2\" will be removed.\n")
-                        .arg(created->m_strTitle, m_strTitle);
-                text += created->Approve(false, doc, true, ok, false);
-            }
-        }
-    }
+    QString text = PhaseWithdrawal(doc).WithdrawApproval(this, cascade);
     if (!text.isEmpty() && !cascade) {
         text.prepend(kApprovalNotice);
         Show(text);
@@ -369,51 +324,7 @@ QString CDVVerificationData::CheckVerification(CReqDoc* doc, bool& ok, bool chec
 }
 
 QString CDVVerificationData::WithdrawVerification(CReqDoc* doc, bool cascade) {
-    if (!m_verification.IsDone()) {
-        return QString();
-    }
-    if (cascade) {
-        m_verification.m_nState = CDVDevelopmentStep::OutOfDate;
-        doc->MarkModified(this);
-    } else {
-        m_verification.m_nState = CDVDevelopmentStep::Pending;
-    }
-    if (m_validation.IsDone()) {
-        m_validation.m_nState = CDVDevelopmentStep::OutOfDate;
-    }
-    QString text;
-    bool ok = true;
-    const Requirement* self = AsRequirement(this);
-    if (self != nullptr) {
-        ForEachAncestor(this, doc, [&](Requirement* ancestor) {
-            if (ancestor->m_verification.IsDone()) {
-                text += QStringLiteral("The verification of parent \"%1\" of \"%2\" will be removed.\n")
-                            .arg(ancestor->m_strTitle, m_strTitle);
-                text += ancestor->Verify(false, doc, true, ok, false);
-            }
-            return true;
-        });
-    }
-    for (quint32 id : m_derivedFromRequirements) {
-        Requirement* source = doc->FindRequirement(static_cast<qint32>(id));
-        if (source != nullptr && source->m_verification.IsDone()) {
-            text += QStringLiteral(
-                        "The verification of Requirement \"%1\", which created \"%2\", will be removed.\n")
-                        .arg(source->m_strTitle, m_strTitle);
-            text += source->Verify(false, doc, true, ok, false);
-        }
-    }
-    if (self != nullptr) {
-        for (quint32 id : self->m_derivedFromUseCases) {
-            CUseCase* source = doc->FindUseCase(static_cast<qint32>(id));
-            if (source != nullptr && source->m_verification.IsDone()) {
-                text += QStringLiteral(
-                            "The verification of Use-Case \"%1\", which created \"%2\", will be removed.\n")
-                            .arg(source->m_strTitle, m_strTitle);
-                text += source->Verify(false, doc, true, ok, false);
-            }
-        }
-    }
+    QString text = PhaseWithdrawal(doc).WithdrawVerification(this, cascade);
     if (!text.isEmpty() && !cascade) {
         text.prepend(kVerificationNotice);
         Show(text);

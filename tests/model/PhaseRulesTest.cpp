@@ -365,4 +365,27 @@ TEST_F(PhaseRulesTest, ParentCycleInDamagedDataDoesNotHang) {
     EXPECT_TRUE(Verify(c, false));
 }
 
+TEST_F(PhaseRulesTest, LongDerivationChainsDoNotExhaustTheStack) {
+    constexpr int kLength = 100000;
+    Requirement* previous = nullptr;
+    Requirement* first = nullptr;
+    for (int i = 0; i < kLength; ++i) {
+        Requirement* r = Add("R");
+        r->m_approval.m_nState = CDVDevelopmentStep::Done;
+        r->m_verification.m_nState = CDVDevelopmentStep::Done;
+        if (previous != nullptr) {
+            previous->m_createdRequirements = {static_cast<quint32>(r->m_nId)};
+            r->m_derivedFromRequirements = {static_cast<quint32>(previous->m_nId)};
+        } else {
+            first = r;
+        }
+        previous = r;
+    }
+    ASSERT_TRUE(Verify(previous, false));
+    EXPECT_EQ(first->m_verification.m_nState, CDVDevelopmentStep::OutOfDate);  // withdrawn along the chain
+    ASSERT_TRUE(Approve(first, false));
+    EXPECT_EQ(previous->m_approval.m_nState, CDVDevelopmentStep::OutOfDate);
+    EXPECT_EQ(boxes.texts.size(), 2);
+}
+
 }  // namespace
