@@ -1,0 +1,51 @@
+#include "controls/treelist/CTreeListCtrl.h"
+
+#include "controls/treelist/ITreeListOwner.h"
+
+#include <QMenu>
+
+CTreeListCtrl::CTreeListCtrl(ITreeListOwner* owner, QWidget* parent, quint32 style)
+    : DV_TreeList(parent, style), m_owner(owner) {}
+
+QMenu* CTreeListCtrl::CreateColumnHeaderMenu(QWidget* parent, bool autoSaveChecked) {
+    auto* menu = new QMenu(parent);
+    auto add = [](QMenu* m, const QString& text, int id) {
+        QAction* action = m->addAction(text);
+        action->setData(id);
+        return action;
+    };
+    add(menu, QStringLiteral("Choose Columns ..."), ID_CHOOSE_COLUMNS);
+    add(menu, QStringLiteral("Save Column Order and Size"), ID_SAVE_COLUMN_LAYOUT);
+    QAction* autoSave =
+        add(menu, QStringLiteral("Save Column Order and Size Automatically"), ID_SAVE_COLUMN_LAYOUT_AUTO);
+    autoSave->setCheckable(true);
+    autoSave->setChecked(autoSaveChecked);
+    add(menu, QStringLiteral("Reset Column Order and Size"), ID_RESET_COLUMN_LAYOUT);
+    QMenu* viewType = menu->addMenu(QStringLiteral("Change View Type to ..."));
+    add(viewType, QStringLiteral("Project Overview"), ID_VIEW_PROJECT_OVERVIEW);
+    add(viewType, QStringLiteral("Requirements"), ID_VIEW_REQUIREMENTS);
+    add(viewType, QStringLiteral("Actors"), ID_VIEW_ACTORS);
+    add(viewType, QStringLiteral("Use Cases"), ID_VIEW_USE_CASES);
+    return menu;
+}
+
+void CTreeListCtrl::ShowColumnHeaderMenu(const QPoint& globalPos) {
+    if (!m_owner) {
+        return;
+    }
+    m_owner->CloseOpenPopupMenu();
+    QMenu* menu = CreateColumnHeaderMenu(this, m_owner->IsColumnLayoutSavedAutomatically());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    connect(menu, &QMenu::triggered, this, [this](QAction* action) {
+        if (m_owner) {
+            m_owner->OnColumnHeaderCommand(action->data().toInt());
+        }
+    });
+    connect(menu, &QMenu::aboutToHide, this, [this] {
+        if (m_owner) {
+            m_owner->SetOpenPopupMenu(nullptr);
+        }
+    });
+    m_owner->SetOpenPopupMenu(menu);
+    menu->popup(globalPos);
+}
