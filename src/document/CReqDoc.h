@@ -16,6 +16,7 @@
 #include <vector>
 
 class CDVDocumentView;
+class CLinkedStorage;
 
 // A size in HIMETRIC units (0.01 mm).
 struct DVSize {
@@ -182,6 +183,8 @@ public:
     bool m_bSavingLinkedProject = false;
     DVSize m_sizeExtentLinked{19000, 10000};
     qint32 m_nViewTypeLinked = ViewRequirements;
+    // The open linked project file while the document is linked.
+    std::shared_ptr<CLinkedStorage> m_pLinkedStorage;
 
     // Run-time state.
     qint32 m_nNextViewType = ViewRequirements;

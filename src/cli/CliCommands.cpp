@@ -1,0 +1,233 @@
+#include "cli/CliCommands.h"
+
+#include "document/CReqDoc.h"
+#include "document/CReqDocFile.h"
+#include "document/ProjectDump.h"
+
+#include <QTextStream>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <optional>
+
+namespace CliCommands {
+
+namespace {
+
+QTextStream& Out() {
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream& Err() {
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+// The command's operands and the file that -o names.
+struct Invocation {
+    QStringList operands;
+    std::optional<QString> output;
+};
+
+struct Command {
+    int operandCount;
+    bool takesOutput;
+    QString usage;
+    QString description;
+    std::function<int(const Invocation&)> run;
+};
+
+int Fail(int code, const QString& message) {
+    Err() << message << Qt::endl;
+    return code;
+}
+
+int Report(const DVFileResult& result) {
+    return result.ok ? Success : Fail(FileError, result.Message());
+}
+
+int New(const Invocation& call) {
+    CReqDoc doc;
+    doc.CreateDefaultContent();
+    return Report(CReqDocFile(doc).SaveDocument(call.operands[0]));
+}
+
+int Dump(const Invocation& call) {
+    CReqDoc doc;
+    CReqDocFile file(doc);
+    if (const DVFileResult opened = file.OpenDocument(call.operands[0]); !opened.ok)
+        return Report(opened);
+    Out() << ProjectDump::Dump(doc, file.FileFormat(), file.LinkedFileFormat());
+    Out().flush();
+    return Success;
+}
+
+int Resave(const Invocation& call) {
+    CReqDoc doc;
+    CReqDocFile file(doc);
+    if (const DVFileResult opened = file.OpenDocument(call.operands[0]); !opened.ok)
+        return Report(opened);
+    return Report(file.SaveDocument(call.output.value_or(call.operands[0])));
+}
+
+bool ParseId(const QString& text, qint32& id) {
+    bool ok = false;
+    id = text.toInt(&ok);
+    return ok;
+}
+
+// The live object that FAMILY and ID name, or null with the message why.
+CDVData* FindObject(CReqDoc& doc, const QString& family, const QString& idText, QString& error) {
+    qint32 id = 0;
+    const QStringList parts = idText.split(u'/');
+    if (family == u"step") {
+        qint32 stepId = 0;
+        if (parts.size() != 2 || !ParseId(parts[0], id) || !ParseId(parts[1], stepId)) {
+            error = QStringLiteral("A step is named USECASEID/STEPID, not \"%1\".").arg(idText);
+            return nullptr;
+        }
+        CUseCase* useCase = doc.FindUseCase(id);
+        CStep* step = useCase ? useCase->m_steps.FindById(stepId) : nullptr;
+        if (!step)
+            error = QStringLiteral("There is no step %1 in use case %2.").arg(stepId).arg(id);
+        return step;
+    }
+    if (!ParseId(idText, id)) {
+        error = QStringLiteral("\"%1\" is not an identifier.").arg(idText);
+        return nullptr;
+    }
+    CDVData* object = nullptr;
+    if (family == u"requirement")
+        object = doc.FindRequirement(id);
+    else if (family == u"actor")
+        object = doc.FindActor(id);
+    else if (family == u"use-case")
+        object = doc.FindUseCase(id);
+    else {
+        error =
+            QStringLiteral("Unknown family \"%1\": use requirement, actor, use-case or step.").arg(family);
+        return nullptr;
+    }
+    if (!object)
+        error = QStringLiteral("There is no %1 with identifier %2.").arg(family).arg(id);
+    return object;
+}
+
+int Set(const Invocation& call) {
+    const QString& path = call.operands[0];
+    bool fieldOk = false;
+    const int fieldId = call.operands[3].toInt(&fieldOk);
+    if (!fieldOk)
+        return Fail(Usage, QStringLiteral("\"%1\" is not a field id.").arg(call.operands[3]));
+    CReqDoc doc;
+    CReqDocFile file(doc);
+    if (const DVFileResult opened = file.OpenDocument(path); !opened.ok)
+        return Report(opened);
+    QString error;
+    CDVData* object = FindObject(doc, call.operands[1], call.operands[2], error);
+    if (!object)
+        return Fail(Usage, error);
+    bool handled = false;
+    const bool changed = object->SetFieldText(call.operands[4], fieldId, handled, &doc);
+    if (!handled)
+        return Fail(Usage,
+                    QStringLiteral("Field %1 does not belong to a %2.").arg(fieldId).arg(call.operands[1]));
+    if (!changed) {
+        Out() << "unchanged" << Qt::endl;
+        return Success;
+    }
+    doc.MarkModified(object);
+    doc.OnObjectsModified(nullptr);
+    if (const DVFileResult saved = file.SaveDocument(call.output.value_or(path)); !saved.ok)
+        return Report(saved);
+    Out() << "changed" << Qt::endl;
+    return Success;
+}
+
+const std::map<QString, Command>& Commands() {
+    static const std::map<QString, Command> commands{
+        {QStringLiteral("new"),
+         {1, false, QStringLiteral("new FILE"),
+          QStringLiteral(
+              "Creates a project with the default content of a new project and writes it to FILE."),
+          New}},
+        {QStringLiteral("dump"),
+         {1, false, QStringLiteral("dump FILE"),
+          QStringLiteral(
+              "Prints the project in FILE as JSON on standard output: every stored field, keyed by "
+              "member name."),
+          Dump}},
+        {QStringLiteral("resave"),
+         {1, true, QStringLiteral("resave FILE [-o OUT]"),
+          QStringLiteral(
+              "Loads the project and stores it again as Save does, into FILE or OUT: brings a file to "
+              "the current format and turns a bare archive into a project file."),
+          Resave}},
+        {QStringLiteral("set"),
+         {5, true, QStringLiteral("set FILE FAMILY ID FIELD TEXT [-o OUT]"),
+          QStringLiteral(
+              "Sets a field as a cell edit does and prints \"changed\" or \"unchanged\"; the project is "
+              "written (to FILE or OUT) only when it changed.\n"
+              "FAMILY is requirement, actor, use-case or step; a step's ID is USECASEID/STEPID.\n"
+              "FIELD is the numeric field id, e.g. 404 (Approved) or 100000 (the first parameter)."),
+          Set}},
+    };
+    return commands;
+}
+
+QString Help(const Command& command) {
+    return QStringLiteral("Usage: dovalintra-cli %1\n\n%2\n").arg(command.usage, command.description);
+}
+
+QString GeneralHelp() {
+    QString text = QStringLiteral("Usage: dovalintra-cli COMMAND ARGUMENTS\n\nCommands:\n");
+    for (const auto& [name, command] : Commands())
+        text += QStringLiteral("  %1\n").arg(command.usage);
+    text += QStringLiteral(
+        "\n'dovalintra-cli COMMAND --help' describes a command.\n"
+        "Exit codes: 0 success, 1 wrong usage or a missing object, 2 a file that cannot be read or written.\n"
+        "Every message box is printed to standard error as a JSON line and answered with its default "
+        "button.\n");
+    return text;
+}
+
+// Splits the operands from -o OUT; false on a malformed option.
+bool Parse(const QStringList& arguments, const Command& command, Invocation& call) {
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (command.takesOutput && arguments[i] == u"-o" && !call.output && i + 1 < arguments.size())
+            call.output = arguments[++i];
+        else if (arguments[i] == u"-o")
+            return false;
+        else
+            call.operands.append(arguments[i]);
+    }
+    return call.operands.size() == command.operandCount;
+}
+
+}  // namespace
+
+int Run(const QStringList& arguments) {
+    if (arguments.isEmpty())
+        return Fail(Usage, GeneralHelp());
+    if (arguments[0] == u"--help" || arguments[0] == u"-h") {
+        Out() << GeneralHelp();
+        return Success;
+    }
+    const auto found = Commands().find(arguments[0]);
+    if (found == Commands().end())
+        return Fail(Usage, QStringLiteral("Unknown command \"%1\".\n\n").arg(arguments[0]) + GeneralHelp());
+    const Command& command = found->second;
+    const QStringList rest = arguments.mid(1);
+    if (rest.contains(QStringLiteral("--help"))) {
+        Out() << Help(command);
+        return Success;
+    }
+    Invocation call;
+    if (!Parse(rest, command, call))
+        return Fail(Usage, Help(command));
+    return command.run(call);
+}
+
+}  // namespace CliCommands
