@@ -1,0 +1,6 @@
+#include "views/CDVViewHost.h"
+
+CDVViewHost& CDVViewHost::Instance() {
+    static CDVViewHost host;
+    return host;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <functional>
+
+class CDVData;
+class CReqDoc;
+class CViewChildDV;
+class CViewDVTreeList;
+class QWidget;
+
+// What the views need of the application around them: windows and the dialogs of other parts of the
+// program. Every entry may be empty; an empty entry does nothing and reports no change.
+struct CDVViewHost {
+    // Opens another window on the document that shows the document's m_nNextViewType (the view
+    // commands of the document, New Window, Edit Use-Case Steps).
+    std::function<void(CReqDoc* doc)> openNewWindow;
+    // Switches the view type of the window that hosts the view (the in-place frame's or the child
+    // frame's switch).
+    std::function<void(CViewChildDV* view, int viewType)> switchViewType;
+    // Gives the client area of the window that hosts the view the size in pixels (first activation
+    // with a stored extent).
+    std::function<void(CViewChildDV* view, int width, int height)> resizeFrameClient;
+
+    // The edit sheet of an object (requirement sheet, or actor / use-case / step sheet); page is the
+    // page to open on (-1 the first). Returns true after OK when the object changed; parametersChanged
+    // tells that parameter definitions were removed or changed.
+    std::function<bool(CViewDVTreeList* view, CDVData* object, int page, bool& parametersChanged)> editSheet;
+    // The quick selection of links in the given mode; true after OK when a link changed.
+    std::function<bool(CReqDoc* doc, CDVData* object, int mode, bool deferred, QWidget* parent)> quickSelect;
+    // The column choice dialog on the view's column set; true after OK when the set changed.
+    // keepWidths tells whether the widths are to be kept.
+    std::function<bool(CViewDVTreeList* view, bool& keepWidths)> chooseColumns;
+    // The export commands (335 CSV, 336 SpreadsheetML) of the export menu.
+    std::function<void(CViewDVTreeList* view, int commandId)> exportData;
+
+    // The one host of the process.
+    static CDVViewHost& Instance();
+};

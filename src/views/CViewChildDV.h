@@ -1,0 +1,54 @@
+#pragma once
+
+#include "document/CDVDocumentView.h"
+#include "views/CDVCommandTarget.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+class CReqDoc;
+#include <QMenu>
+
+// Base of every view that a mother view hosts in a project window: the matrix views and the project
+// overview. It carries the view type, the first-activation step and the off-screen picture.
+class CViewChildDV : public QWidget, public CDVDocumentView, public CDVCommandTarget {
+    Q_OBJECT
+public:
+    explicit CViewChildDV(CReqDoc* doc, QWidget* parent = nullptr);
+    ~CViewChildDV() override;
+
+    CReqDoc* GetDocument() const { return m_pDocument; }
+
+    // CDVDocumentView
+    bool IsChildView() const override { return true; }
+    int ViewType() const override { return m_nViewType; }
+    void SetViewType(int viewType) { m_nViewType = viewType; }
+
+    // Builds the view from the document (the framework's initial update).
+    virtual void OnInitialUpdate();
+    // Runs once at the first activation after OnInitialUpdate; returns whether it ran.
+    virtual bool OnFirstActivation();
+    // Asks for another first activation (after an in-place activation ended).
+    void SetFirstActivationPending() { m_bFirstActivationPending = true; }
+
+    virtual void ClearSelection() = 0;
+    virtual void RenderToBitmap() = 0;
+    // The window title of the view.
+    virtual void GetViewTitle(QString& title, const CReqDoc* doc) const = 0;
+
+    // The picture drawn by RenderToBitmap.
+    const QImage& RenderedBitmap() const { return m_renderBitmap; }
+
+    // The context menu shown by the view; closed before another opens.
+    void CloseOpenPopup();
+    void SetOpenPopup(QMenu* menu) { m_openPopup = menu; }
+
+protected:
+    CReqDoc* m_pDocument;
+    bool m_bDefaultContent = false;
+    bool m_bFirstActivationPending = false;
+    int m_nViewType = 4;
+    QImage m_renderBitmap;
+    QPointer<QMenu> m_openPopup;
+};
