@@ -222,7 +222,7 @@ int DV_TreeList::OptimalWidth(int column) {
 }
 
 bool DV_TreeList::CommitColumnOrder() {
-    if (!m_header || !m_header->sectionsMoved()) {
+    if (!m_header) {
         return false;
     }
     const int count = m_s.layout.columnCount;
@@ -245,7 +245,12 @@ bool DV_TreeList::CommitColumnOrder() {
         m_s.caretColumn = newIndexOf(m_s.caretColumn);
         m_s.dropColumn = newIndexOf(m_s.dropColumn);
     }
-    m_headerModel->Reset();  // also gives the header its identity order back
+    m_syncingHeader = true;
+    for (int v = 0; v < count; ++v) {
+        m_header->moveSection(m_header->visualIndex(v), v);
+    }
+    m_syncingHeader = false;
+    m_headerModel->Reset();
     RelayoutColumns();
     return commit;
 }

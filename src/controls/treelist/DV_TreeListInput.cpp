@@ -78,10 +78,10 @@ void DV_TreeList::mousePressEvent(QMouseEvent* event) {
                     SelectRange(m_s.anchor, h);
                 }
             } else {
-                if (multi) {
-                    ClearSelection(h);
-                }
                 if (SetCaret(h, column, TVC_BYMOUSE)) {
+                    if (multi) {
+                        ClearSelection(h);
+                    }
                     m_s.anchor = h;
                 }
             }
@@ -235,10 +235,10 @@ void DV_TreeList::MoveCaret(int row, Qt::KeyboardModifiers mods) {
             SelectRange(m_s.anchor, h);
         }
     } else {
-        if (multi) {
-            ClearSelection(h);
-        }
         if (SetCaret(h, m_s.caretColumn, TVC_BYKEYBOARD)) {
+            if (multi) {
+                ClearSelection(h);
+            }
             m_s.anchor = h;
         }
     }

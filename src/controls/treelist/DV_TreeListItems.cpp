@@ -461,18 +461,13 @@ bool DV_TreeList::EnsureVisible(HTREEITEM h, int column) {
 void DV_TreeList::SortRowsOf(HTREEITEM parent, const std::function<bool(HTREEITEM, HTREEITEM)>& less,
                              bool recurse) {
     const bool rowsShown =
-        parent == 0 || (m_s.items[parent].shown && (m_s.items[parent].main.state & TVIS_EXPANDED));
+        parent != 0 && m_s.items[parent].shown && (m_s.items[parent].main.state & TVIS_EXPANDED);
     if (rowsShown) {
-        if (parent == 0) {
-            m_s.rows.Clear();
-        } else {
-            m_s.rows.RemoveDescendants(parent, false);
-        }
+        m_s.rows.RemoveDescendants(parent, false);
     }
     std::vector<HTREEITEM> sortParents{parent};
     if (recurse) {
-        for (HTREEITEM d = m_s.items.FirstChild(parent); d;
-             d = parent ? m_s.items.NextPreOrder(d, parent) : m_s.items.NextPreOrder(d)) {
+        for (HTREEITEM d = m_s.items.FirstChild(parent); d; d = m_s.items.NextPreOrder(d, parent)) {
             if (m_s.items[d].firstChild) {
                 sortParents.push_back(d);
             }
@@ -481,17 +476,10 @@ void DV_TreeList::SortRowsOf(HTREEITEM parent, const std::function<bool(HTREEITE
     for (HTREEITEM p : sortParents) {
         m_s.items.SortChildren(p, less);
     }
-    if (rowsShown) {
-        if (parent == 0) {
-            for (HTREEITEM c = m_s.items.FirstChild(0); c; c = m_s.items[c].next) {
-                m_s.rows.InsertItem(c);
-                if (m_s.items[c].main.state & TVIS_EXPANDED) {
-                    m_s.rows.InsertDescendants(c);
-                }
-            }
-        } else {
-            m_s.rows.InsertDescendants(parent);
-        }
+    if (parent == 0) {
+        m_s.rows.Rebuild();
+    } else if (rowsShown) {
+        m_s.rows.InsertDescendants(parent);
     }
     viewport()->update();
 }

@@ -76,7 +76,8 @@ int TreeListRows::PlaceOf(HTREEITEM h) {
     // The row of the next item in display order outside the new item's subtree.
     for (HTREEITEM a = h; a; a = m_items[a].parent) {
         if (m_items[a].next) {
-            return RowOf(m_items[a].next);
+            const int row = RowOf(m_items[a].next);
+            return row >= 0 ? row : Count();
         }
     }
     return Count();
@@ -159,4 +160,23 @@ void TreeListRows::Clear() {
     m_numbered = 0;
     m_layout.rowCount = 0;
     m_layout.extraLines = 0;
+}
+
+void TreeListRows::Rebuild() {
+    Clear();
+    for (HTREEITEM h = m_items.FirstChild(0); h;) {
+        TreeListItem& item = m_items[h];
+        item.shown = true;
+        m_layout.extraLines += item.lines - 1;
+        m_rows.push_back(h);
+        if (item.firstChild && (item.main.state & TVIS_EXPANDED)) {
+            h = item.firstChild;
+            continue;
+        }
+        while (h && !m_items[h].next) {
+            h = m_items[h].parent;
+        }
+        h = h ? m_items[h].next : 0;
+    }
+    m_layout.rowCount = Count();
 }

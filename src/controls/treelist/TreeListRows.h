@@ -28,6 +28,8 @@ public:
     // Hides the shown descendants of a shown item; with self the item too.
     void RemoveDescendants(HTREEITEM h, bool self);
     void Clear();
+    // Shows the top-level items and their descendants reached through expanded items, in display order.
+    void Rebuild();
 
 private:
     void Number(int upTo);
