@@ -36,6 +36,8 @@ public:
     virtual void RenderToBitmap() = 0;
     // The window title of the view.
     virtual void GetViewTitle(QString& title, const CReqDoc* doc) const = 0;
+    // The project options changed: matrix views update columns, colours, edit modes and visible rows.
+    virtual void ApplyProjectOptions() {}
 
     // The picture drawn by RenderToBitmap.
     const QImage& RenderedBitmap() const { return m_renderBitmap; }
