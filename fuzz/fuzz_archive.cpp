@@ -1,42 +1,20 @@
-// Feeds arbitrary bytes to the archive reader: each step a selector byte picks the next primitive.
-#include "document/CArchiveException.h"
-#include "document/CArchiveReader.h"
+// Loads arbitrary bytes as the "Contents" of a project file into a document, as opening a file does.
+#include "document/CDVException.h"
+#include "document/CReqDoc.h"
+#include "document/CReqDocFile.h"
+
+#include <QByteArray>
 
 #include <cstddef>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    CArchiveReader reader(reinterpret_cast<const char*>(data), qsizetype(size));
+    CReqDoc doc;
+    CReqDocFile file(doc);
     try {
-        while (!reader.AtEnd()) {
-            switch (reader.ReadByte() % 8) {
-                case 0:
-                    reader.ReadString();
-                    break;
-                case 1:
-                    reader.ReadTime();
-                    break;
-                case 2:
-                    reader.ReadIdArray();
-                    break;
-                case 3:
-                    reader.ReadCount(4);
-                    break;
-                case 4:
-                    reader.ReadDouble();
-                    break;
-                case 5:
-                    reader.ReadBool();
-                    break;
-                case 6:
-                    reader.ReadInt16();
-                    break;
-                default:
-                    reader.ReadInt32();
-                    break;
-            }
-        }
-    } catch (const CArchiveException&) {
+        file.LoadArchive(QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));
+        file.StoreArchive();
+    } catch (const CDVException&) {
     }
     return 0;
 }

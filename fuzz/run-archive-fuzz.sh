@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Usage: run-archive-fuzz.sh BINARY SECONDS
-# Runs the archive fuzzer for SECONDS on a seed corpus of the fixtures' archives; fails on a crash.
+# Runs the archive fuzzer for SECONDS on a seed corpus of small archives (the small fixtures and the
+# example projects); fails on a crash.
 set -euo pipefail
 if [ $# -ne 2 ]; then
   echo "usage: $0 BINARY SECONDS" >&2
@@ -20,18 +21,21 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/corpus"
-"$python" - "$fixtures" "$work/corpus" <<'PY'
-import pathlib, shutil, sys
+"$python" - "$fixtures" "$root/resources/Examples" "$work/corpus" <<'PY'
+import pathlib, sys
 import olefile
 
-fixtures, corpus = map(pathlib.Path, sys.argv[1:])
-for path in sorted(fixtures.glob("*.dvx")):
-    target = corpus / path.name
+# Large archives make every run slow; the small ones hold every kind of record.
+limit = 64 * 1024
+fixtures, examples, corpus = map(pathlib.Path, sys.argv[1:])
+for path in sorted(fixtures.glob("*.dvx")) + sorted(examples.glob("*.dvx")):
     if olefile.isOleFile(str(path)):
         with olefile.OleFileIO(str(path)) as ole:
-            target.write_bytes(ole.openstream("Contents").read())
+            data = ole.openstream("Contents").read()
     else:
-        shutil.copyfile(path, target)
+        data = path.read_bytes()
+    if len(data) <= limit:
+        (corpus / f"{path.parent.name}-{path.name}").write_bytes(data)
 PY
 if [ -z "$(ls -A "$work/corpus")" ]; then
   echo "no seed corpus: no .dvx files in $fixtures" >&2
