@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/shell/RibbonColors.h"
+
+class QApplication;
+
+// Visual styles 210 to 218 (command ids): the application's QStyle, palette and style sheet, and the
+// colours the ribbon paints with.
+class CVisualStyle {
+public:
+    static constexpr int kFirstId = 210;
+    static constexpr int kLastId = 218;
+    static constexpr int kDefaultId = 215;
+
+    // Unknown ids apply the default look; Current() then still reports the id given.
+    static void Apply(QApplication& app, int styleId);
+    static int Current();
+    static const RibbonColors& Ribbon();
+};
