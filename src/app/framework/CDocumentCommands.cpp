@@ -1,0 +1,71 @@
+#include "app/framework/CDocumentCommands.h"
+
+#include "app/framework/CommandIds.h"
+#include "document/CReqDoc.h"
+
+using namespace CommandIds;
+
+bool CDocumentCommands::OnUpdateCommand(int id, CDVCommandState& state) {
+    switch (id) {
+        case ID_VIEW_REQUIREMENTS_WINDOW:
+        case ID_VIEW_USE_CASES_WINDOW:
+        case ID_VIEW_ACTORS_WINDOW:
+        case ID_PROJECT_PROPERTIES:
+            state.enabled = true;
+            return true;
+        case ID_SAVE_COLUMNS_AUTOMATICALLY:
+            state.enabled = !m_doc.IsEmbedded();
+            state.checked = m_doc.m_bSaveColumnsAutomatically || m_doc.IsEmbedded();
+            return true;
+        case ID_LINK_PROJECT:
+        case ID_UNLINK_PROJECT:
+        case ID_EMBEDDED_OPTIONS:
+            // Only an embedded document links project files.
+            state.enabled = false;
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CDocumentCommands::OnCommand(int id) {
+    switch (id) {
+        case ID_VIEW_REQUIREMENTS_WINDOW:
+            OpenWindowOfType(CReqDoc::ViewRequirements);
+            return true;
+        case ID_VIEW_USE_CASES_WINDOW:
+            OpenWindowOfType(CReqDoc::ViewUseCases);
+            return true;
+        case ID_VIEW_ACTORS_WINDOW:
+            OpenWindowOfType(CReqDoc::ViewActors);
+            return true;
+        case ID_SAVE_COLUMNS_AUTOMATICALLY:
+            m_doc.m_bSaveColumnsAutomatically = !m_doc.m_bSaveColumnsAutomatically;
+            return true;
+        case ID_PROJECT_PROPERTIES:
+            ProjectProperties();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CDocumentCommands::OpenWindowOfType(int viewType) {
+    m_doc.m_nNextViewType = viewType;
+    m_doc.m_sizeExtentShown = m_doc.m_sizeExtent;
+    if (m_hooks.openWindow) {
+        m_hooks.openWindow(&m_doc);
+    }
+    m_doc.m_nNextViewType = CReqDoc::ViewNone;
+}
+
+void CDocumentCommands::ProjectProperties() {
+    if (!m_hooks.projectProperties || !m_hooks.projectProperties(&m_doc)) {
+        return;
+    }
+    m_doc.AdjustPhaseSelection();
+    if (m_hooks.applyProjectProperties) {
+        m_hooks.applyProjectProperties(&m_doc);
+    }
+    m_doc.SetModifiedFlag(true);
+}

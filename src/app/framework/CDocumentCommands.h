@@ -1,0 +1,35 @@
+#pragma once
+
+#include "views/CDVCommandTarget.h"
+
+#include <functional>
+
+class CReqDoc;
+
+// The commands a document handles, whichever of its views is active: opening windows of a view type,
+// the automatic column layout switch and the project properties.
+class CDocumentCommands : public CDVCommandTarget {
+public:
+    struct Hooks {
+        // Opens another window on the document showing its m_nNextViewType.
+        std::function<void(CReqDoc*)> openWindow;
+        // The project options sheet; true when it ended with OK and a page reported a change.
+        std::function<bool(CReqDoc*)> projectProperties;
+        // After the project properties changed: titles, options and colours of the open views.
+        std::function<void(CReqDoc*)> applyProjectProperties;
+    };
+
+    CDocumentCommands(CReqDoc& doc, Hooks hooks) : m_doc(doc), m_hooks(std::move(hooks)) {}
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CDVCommandState& state) override;
+
+    // Command 464: the sheet, then the project-properties update.
+    void ProjectProperties();
+
+private:
+    void OpenWindowOfType(int viewType);
+
+    CReqDoc& m_doc;
+    Hooks m_hooks;
+};

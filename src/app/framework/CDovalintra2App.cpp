@@ -1,0 +1,141 @@
+#include "app/framework/CDovalintra2App.h"
+
+#include "app/framework/CDocManager.h"
+#include "app/framework/CMainFrame.h"
+#include "app/shell/CTransparentDialogDlg.h"
+#include "app/shell/DVIcons.h"
+#include "document/DVLinkedFileChooser.h"
+#include "document/DVMessageBox.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <cstdio>
+
+CDovalintra2App::CDovalintra2App(QApplication& app) : m_app(app) {}
+
+CDovalintra2App::~CDovalintra2App() = default;
+
+void CDovalintra2App::SetSettingsKey() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Dovalintra GmbH Application"));
+    QCoreApplication::setApplicationName(QStringLiteral("Dovalintra"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.0.3"));
+}
+
+void CDovalintra2App::InstallMessageBoxes() {
+    SetDVMessageBoxHandler([](const QString& text, unsigned type) {
+        QMessageBox box(QApplication::activeWindow());
+        box.setWindowTitle(QStringLiteral("Dovalintra"));
+        box.setText(text);
+        switch (type & DV::MB_ICONMASK) {
+            case DV::MB_ICONHAND:
+                box.setIcon(QMessageBox::Critical);
+                break;
+            case DV::MB_ICONQUESTION:
+                box.setIcon(QMessageBox::Question);
+                break;
+            case DV::MB_ICONEXCLAMATION:
+                box.setIcon(QMessageBox::Warning);
+                break;
+            case DV::MB_ICONINFORMATION:
+                box.setIcon(QMessageBox::Information);
+                break;
+            default:
+                break;
+        }
+        struct Button {
+            QMessageBox::StandardButton button;
+            int answer;
+        };
+        std::vector<Button> buttons;
+        switch (type & DV::MB_TYPEMASK) {
+            case DV::MB_OKCANCEL:
+                buttons = {{QMessageBox::Ok, DV::IDOK}, {QMessageBox::Cancel, DV::IDCANCEL}};
+                break;
+            case DV::MB_YESNO:
+                buttons = {{QMessageBox::Yes, DV::IDYES}, {QMessageBox::No, DV::IDNO}};
+                break;
+            case DV::MB_YESNOCANCEL:
+                buttons = {{QMessageBox::Yes, DV::IDYES},
+                           {QMessageBox::No, DV::IDNO},
+                           {QMessageBox::Cancel, DV::IDCANCEL}};
+                break;
+            default:
+                buttons = {{QMessageBox::Ok, DV::IDOK}};
+                break;
+        }
+        for (const Button& b : buttons) {
+            box.addButton(b.button);
+        }
+        const std::size_t defaultIndex =
+            std::min<std::size_t>((type & DV::MB_DEFMASK) >> 8, buttons.size() - 1);
+        box.setDefaultButton(buttons[defaultIndex].button);
+        box.exec();
+        const auto clicked =
+            static_cast<QMessageBox::StandardButton>(box.standardButton(box.clickedButton()));
+        for (const Button& b : buttons) {
+            if (b.button == clicked) {
+                return b.answer;
+            }
+        }
+        // Closed without a button: the answer of Cancel, or of the only button.
+        return buttons.size() == 1 ? buttons.front().answer : DV::IDCANCEL;
+    });
+    SetDVLinkedFileChooser([](const QString& failedPath) {
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), failedPath,
+                                            QStringLiteral("Dovalintra Projects (*.dvx)"));
+    });
+}
+
+bool CDovalintra2App::InitInstance(const QStringList& arguments, int& exitCode) {
+    exitCode = 0;
+    SetSettingsKey();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Dovalintra, requirement management for engineering projects."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption noSplash(QStringLiteral("no-splash"),
+                                      QStringLiteral("Start without the splash window."));
+    parser.addOption(noSplash);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A project file to open."),
+                                 QStringLiteral("[file]"));
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+        exitCode = 1;
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("Dovalintra 2.0.3\n");
+        return false;
+    }
+
+    if (!parser.isSet(noSplash)) {
+        auto* splash = new CTransparentDialogDlg();
+        splash->setAttribute(Qt::WA_DeleteOnClose);
+        splash->show();
+    }
+    m_app.setWindowIcon(DVIcons::Application());
+
+    m_mainFrame = std::make_unique<CMainFrame>();
+    m_mainFrame->showMaximized();
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty()) {
+        // A plain start creates no document: the application menu opens instead.
+        QTimer::singleShot(0, m_mainFrame.get(),
+                           [frame = m_mainFrame.get()] { frame->ShowApplicationMenu(); });
+        return true;
+    }
+    if (m_mainFrame->Documents().OpenDocument(files.constFirst()) == nullptr) {
+        exitCode = 1;
+        return false;
+    }
+    return true;
+}

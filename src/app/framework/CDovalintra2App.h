@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QStringList>
+
+#include <memory>
+
+class CMainFrame;
+class QApplication;
+
+// The application: start-up in order (command line, splash, settings, main window, the file to open
+// or the application menu) and the platform services the core asks for (message boxes, file choice).
+class CDovalintra2App {
+public:
+    explicit CDovalintra2App(QApplication& app);
+    ~CDovalintra2App();
+
+    // Runs the start-up; returns false when the start ends (a failed open, --help, --version).
+    // exitCode then tells the process's exit code.
+    bool InitInstance(const QStringList& arguments, int& exitCode);
+
+    CMainFrame* MainFrame() const { return m_mainFrame.get(); }
+
+    // The application's settings location (QSettings organisation and application).
+    static void SetSettingsKey();
+    // Message boxes of the core as QMessageBox dialogs, and the file dialog for a lost linked file.
+    static void InstallMessageBoxes();
+
+private:
+    QApplication& m_app;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+};

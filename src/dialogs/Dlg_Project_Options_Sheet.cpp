@@ -1,0 +1,68 @@
+#include "dialogs/Dlg_Project_Options_Sheet.h"
+
+#include "dialogs/CDVPropertyPage.h"
+#include "dialogs/Dlg_Project_General.h"
+
+#include <QDialogButtonBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+Dlg_Project_Options_Sheet::Dlg_Project_Options_Sheet(CReqDoc* doc, QWidget* parent, int startPage)
+    : QDialog(parent), m_tabs(new QTabWidget(this)), m_nStartPage(startPage) {
+    setWindowTitle(QStringLiteral("Project Properties"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    layout->addWidget(buttons);
+    AddPage(new Dlg_Project_General(doc));
+    connect(m_tabs, &QTabWidget::currentChanged, this, &Dlg_Project_Options_Sheet::OnCurrentChanged);
+}
+
+void Dlg_Project_Options_Sheet::AddPage(CDVPropertyPage* page) {
+    m_pages.push_back(page);
+    m_tabs->addTab(page, page->Title());
+}
+
+CDVPropertyPage* Dlg_Project_Options_Sheet::Page(int index) const {
+    return index >= 0 && index < static_cast<int>(m_pages.size()) ? m_pages[static_cast<std::size_t>(index)]
+                                                                  : nullptr;
+}
+
+void Dlg_Project_Options_Sheet::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_nCurrent < 0) {
+        const int start = Page(m_nStartPage) != nullptr ? m_nStartPage : 0;
+        m_tabs->setCurrentIndex(start);
+        OnCurrentChanged(start);
+    }
+}
+
+void Dlg_Project_Options_Sheet::OnCurrentChanged(int index) {
+    CDVPropertyPage* previous = Page(m_nCurrent);
+    if (previous != nullptr && index != m_nCurrent && !previous->ValidatePage()) {
+        const QSignalBlocker block(m_tabs);
+        m_tabs->setCurrentIndex(m_nCurrent);
+        return;
+    }
+    m_nCurrent = index;
+    if (CDVPropertyPage* page = Page(index)) {
+        page->EnsureInitialised();
+    }
+}
+
+void Dlg_Project_Options_Sheet::accept() {
+    for (CDVPropertyPage* page : m_pages) {
+        if (page->IsInitialised() && !page->ValidatePage()) {
+            m_tabs->setCurrentWidget(page);
+            return;
+        }
+    }
+    for (CDVPropertyPage* page : m_pages) {
+        if (page->IsInitialised() && page->ApplyPage()) {
+            m_bChanged = true;
+        }
+    }
+    QDialog::accept();
+}
