@@ -250,19 +250,23 @@ void CRibbonButton::PaintApplicationButton(QPainter& p) const {
         top = top.lighter(115);
         bottom = bottom.lighter(115);
     }
+    // Round in the rounded looks, square in the flat ones.
+    const qreal corner = c.radius == 0 ? 4 : r.width() / 2;
     QLinearGradient gradient(r.topLeft(), r.bottomLeft());
     gradient.setColorAt(0, top);
     gradient.setColorAt(1, bottom);
     p.setPen(QPen(c.appRing, 1.5));
     p.setBrush(gradient);
-    p.drawEllipse(r);
+    p.drawRoundedRect(r, corner, corner);
     // A soft highlight on the upper half gives the button its depth.
-    QLinearGradient gloss(r.topLeft(), QPointF(r.left(), r.center().y()));
+    const QRectF glossRect = r.adjusted(4, 2, -4, -r.height() / 2);
+    QLinearGradient gloss(glossRect.topLeft(), glossRect.bottomLeft());
     gloss.setColorAt(0, QColor(255, 255, 255, 110));
     gloss.setColorAt(1, QColor(255, 255, 255, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(gloss);
-    p.drawEllipse(r.adjusted(4, 2, -4, -r.height() / 2));
+    const qreal glossCorner = std::min(corner, glossRect.height() / 2);
+    p.drawRoundedRect(glossRect, glossCorner, glossCorner);
     const QRect iconRect(QPoint(0, 0), QSize(28, 28));
     icon().paint(&p, iconRect.translated(rect().center() - iconRect.center()));
 }

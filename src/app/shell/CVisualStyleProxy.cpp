@@ -24,3 +24,12 @@ int CVisualStyleProxy::pixelMetric(PixelMetric metric, const QStyleOption* optio
             return QProxyStyle::pixelMetric(metric, option, widget);
     }
 }
+
+int CVisualStyleProxy::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                                 QStyleHintReturn* returnData) const {
+    // Plain text buttons in dialogs, as in every look the program offers.
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons) {
+        return 0;
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}

@@ -12,6 +12,8 @@ public:
     explicit CVisualStyleProxy(const VisualLook& look);
 
     QPalette standardPalette() const override;
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
 

@@ -23,6 +23,10 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
 namespace {
 
 // Rows showing the matrix views' image list, as a stand-in document window.
@@ -61,20 +65,30 @@ QTreeWidget* MakeImageListView() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    // QApplication would take --style as the name of a QStyle, so it is read before it sees it.
+    int styleId = CVisualStyle::kDefaultId;
+    std::vector<char*> args;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--style") == 0 && i + 1 < argc) {
+            styleId = std::atoi(argv[++i]);
+        } else {
+            args.push_back(argv[i]);
+        }
+    }
+    int qtArgc = int(args.size());
+    args.push_back(nullptr);
+    QApplication app(qtArgc, args.data());
     QCommandLineParser parser;
-    const QCommandLineOption style(QStringLiteral("style"), QStringLiteral("Visual style id."),
-                                   QStringLiteral("id"), QStringLiteral("215"));
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Grab to FILE and quit."), QStringLiteral("file"));
     const QCommandLineOption menu(QStringLiteral("menu"), QStringLiteral("Open the application menu."));
     const QCommandLineOption splash(QStringLiteral("splash"), QStringLiteral("Show the splash window."));
     const QCommandLineOption about(QStringLiteral("about"), QStringLiteral("Show the about box."));
-    parser.addOptions({style, screenshot, menu, splash, about});
+    parser.addOptions({screenshot, menu, splash, about});
     parser.addHelpOption();
     parser.process(app);
 
-    CVisualStyle::Apply(app, parser.value(style).toInt());
+    CVisualStyle::Apply(app, styleId);
 
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Dovalintra"));
