@@ -74,7 +74,7 @@ void DV_TreeList::SetStyle(quint32 style) {
         UpdateRowHeight();
     }
     m_s.toolTips = !(style & TVS_NOTOOLTIPS);
-    viewport()->update();
+    Invalidate();
 }
 
 void DV_TreeList::UpdateCheckImages() {
@@ -142,7 +142,7 @@ COLORREF DV_TreeList::SetBkColor(int slot, COLORREF color) {
         m_s.layout.colors[slot] = color & 0xFFFFFF;
     }
     TreeListColors::ApplyDefaults(m_s.layout, palette());
-    viewport()->update();
+    Invalidate();
     return previous;
 }
 
@@ -165,7 +165,7 @@ quint32 DV_TreeList::SetExtendedStyle(quint32 mask, quint32 style) {
     if (!(m_s.exStyle & TLX_MULTISELECT) && m_s.selectedCount > 1) {
         ClearSelection(m_s.caret);
     }
-    viewport()->update();
+    Invalidate();
     return previous;
 }
 
@@ -177,7 +177,7 @@ TLImageList DV_TreeList::SetImageList(int kind, const TLImageList& list) {
     m_s.images[kind] = list;
     UpdateRowHeight();
     SyncHeader();
-    viewport()->update();
+    Invalidate();
     return previous;
 }
 
@@ -197,7 +197,7 @@ bool DV_TreeList::SetInsertMark(HTREEITEM h, bool after) {
     }
     m_s.insertMark = h;
     m_s.insertMarkAfter = after;
-    viewport()->update();
+    Invalidate();
     return true;
 }
 
@@ -270,11 +270,11 @@ void DV_TreeList::changeEvent(QEvent* event) {
     switch (event->type()) {
         case QEvent::EnabledChange:
             m_s.enabled = isEnabled();
-            viewport()->update();
+            Invalidate();
             break;
         case QEvent::PaletteChange:
             TreeListColors::ApplyDefaults(m_s.layout, palette());
-            viewport()->update();
+            Invalidate();
             break;
         case QEvent::FontChange:
             m_s.font = font();

@@ -209,6 +209,8 @@ private:
     int ColumnAt(int x) const;
     QRect CellRect(HTREEITEM h, int column);
     void InvalidateItem(HTREEITEM h);
+    // Asks for one repaint however many changes come before it.
+    void Invalidate();
     void UpdateCheckImages();
 
     // Mouse and keyboard (DV_TreeListInput.cpp).
@@ -237,6 +239,7 @@ private:
     int m_editColumn = 0;
     bool m_syncingHeader = false;
     bool m_scrollBarsPending = false;
+    bool m_updatePending = false;
     bool m_syncingScroll = false;
     int m_spreadWidth = 0;  // rows area width the proportional columns were last spread over
     int m_wheelRemainder = 0;

@@ -96,6 +96,7 @@ int DV_TreeList::InsertColumn(int index, const TLColumn& column) {
     if (at > 0) {
         m_s.items.InsertColumn(at);
     }
+    m_s.items.SetColumnCount(m_s.layout.columnCount);
     if (m_s.caretColumn >= at && m_s.layout.columnCount > 1) {
         ++m_s.caretColumn;
     }
@@ -115,6 +116,7 @@ bool DV_TreeList::DeleteColumn(int index) {
     if (index > 0) {
         m_s.items.DeleteColumn(index);
     }
+    m_s.items.SetColumnCount(m_s.layout.columnCount);
     if (m_s.caretColumn >= index) {
         m_s.caretColumn = std::max(0, m_s.caretColumn - 1);
     }
@@ -158,7 +160,7 @@ void DV_TreeList::RelayoutColumns() {
     m_s.columns.RecomputeEdges();
     SyncHeader();
     UpdateScrollBars();
-    viewport()->update();
+    Invalidate();
 }
 
 void DV_TreeList::OnSectionResized(int logical, int oldSize, int newSize) {
@@ -282,7 +284,7 @@ int DV_TreeList::SetColumnEdit(quint32 setting, const QStringList& entries) {
     if (mode == TLE_MODE_CHECK || mode == TLE_MODE_CHECKICON) {
         UpdateCheckImages();
     }
-    viewport()->update();
+    Invalidate();
     return 1;
 }
 
@@ -311,7 +313,7 @@ int DV_TreeList::SetItemHeight(int height) {
 int DV_TreeList::SetIndent(int indent) {
     const int previous = m_s.indent;
     m_s.indent = std::clamp(indent, 5, 64);
-    viewport()->update();
+    Invalidate();
     return previous;
 }
 
@@ -327,5 +329,5 @@ void DV_TreeList::UpdateRowHeight() {
     }
     UpdatePageFigures();
     UpdateScrollBars();
-    viewport()->update();
+    Invalidate();
 }

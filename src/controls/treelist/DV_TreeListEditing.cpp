@@ -152,7 +152,7 @@ void DV_TreeList::OnEditorEnd(bool keep, bool byEnter) {
     n.itemNew.text = n.text;
     // A non-zero answer means the parent takes care of the cell.
     if (Notify(n) != 0 || !keep || !IsItem(h) || !m_s.IsValidColumn(column)) {
-        viewport()->update();
+        Invalidate();
         return;
     }
     TreeListCell& cell = m_s.items.Cell(h, column);
@@ -171,7 +171,7 @@ void DV_TreeList::OnEditorEnd(bool keep, bool byEnter) {
             cell.image = base + entry;
         }
     }
-    viewport()->update();
+    Invalidate();
 }
 
 void DV_TreeList::StepCell(HTREEITEM h, int column) {
@@ -186,7 +186,7 @@ void DV_TreeList::StepCell(HTREEITEM h, int column) {
     if (record.imageBase >= 0) {
         cell.image = record.imageBase + next;
     }
-    viewport()->update();
+    Invalidate();
     TLNotify n;
     n.code = TLN_CELLSTEPPED;
     n.hItem = h;
@@ -211,7 +211,7 @@ void DV_TreeList::ToggleCheck(HTREEITEM h, int column) {
         index = index == 1 ? 2 : 1;
     }
     cell.state = (oldState & ~TVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(index);
-    viewport()->update();
+    Invalidate();
     TLNotify n;
     n.code = TLN_STATEIMAGECHANGED;
     n.hItem = h;

@@ -35,14 +35,14 @@ bool StartsWithFolded(const QString& text, const QString& prefix) {
 void DV_TreeList::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     m_s.focused = true;
-    viewport()->update();
+    Invalidate();
     SendItemNotify(NM_SETFOCUS, 0, 0);
 }
 
 void DV_TreeList::focusOutEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusOutEvent(event);
     m_s.focused = false;
-    viewport()->update();
+    Invalidate();
     SendItemNotify(NM_KILLFOCUS, 0, 0);
 }
 

@@ -87,6 +87,7 @@ bool DV_TreeList::DeleteItem(HTREEITEM h) {
         if (m_editor.IsOpen()) {
             EndEditLabelNow(true);
         }
+        m_s.rows.Clear();  // at once: removing the rows branch by branch would move the rest each time
         while (HTREEITEM first = m_s.items.FirstChild(0)) {
             DeleteBranch(first);
         }
@@ -395,7 +396,7 @@ bool DV_TreeList::SelectItem(HTREEITEM h, int code) {
             if (h == 0) {
                 ClearSelection();
                 m_s.caret = 0;
-                viewport()->update();
+                Invalidate();
                 return true;
             }
             return IsItem(h) && SetCaret(h, m_s.caretColumn, TVC_UNKNOWN);
@@ -481,7 +482,7 @@ void DV_TreeList::SortRowsOf(HTREEITEM parent, const std::function<bool(HTREEITE
     } else if (rowsShown) {
         m_s.rows.InsertDescendants(parent);
     }
-    viewport()->update();
+    Invalidate();
 }
 
 bool DV_TreeList::SortChildren(HTREEITEM parent, bool recurse) {

@@ -61,7 +61,7 @@ bool DV_TreeList::SetCaret(HTREEITEM h, int column, int action, bool select) {
     }
     n.code = TVN_SELCHANGEDW;
     Notify(n);
-    viewport()->update();
+    Invalidate();
     return true;
 }
 
@@ -90,7 +90,7 @@ void DV_TreeList::ClearSelection(HTREEITEM except) {
             --m_s.selectedCount;
         }
     });
-    viewport()->update();
+    Invalidate();
 }
 
 void DV_TreeList::SelectRange(HTREEITEM from, HTREEITEM to) {
@@ -139,7 +139,7 @@ bool DV_TreeList::SelectCell(HTREEITEM h, int column) {
     if (h == 0) {
         ClearSelection();
         m_s.caret = 0;
-        viewport()->update();
+        Invalidate();
         return true;
     }
     if (!IsItem(h) || (m_s.HasExStyle(TLX_CELLSELECT) && !m_s.IsValidColumn(column))) {

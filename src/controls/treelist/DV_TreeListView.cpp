@@ -40,7 +40,7 @@ void DV_TreeList::UpdatePageFigures() {
 }
 
 void DV_TreeList::ScheduleScrollBars() {
-    viewport()->update();
+    Invalidate();
     if (m_scrollBarsPending) {
         return;
     }
@@ -79,7 +79,7 @@ void DV_TreeList::SetTopRow(int row) {
     if (row != m_s.topRow) {
         m_s.topRow = row;
         m_toolTipTimer.stop();
-        viewport()->update();
+        Invalidate();
     }
     m_s.layout.firstLine = m_s.TopLine();
     m_syncingScroll = true;
@@ -99,7 +99,7 @@ void DV_TreeList::SetHorizontalPos(int pos) {
     m_syncingScroll = true;
     horizontalScrollBar()->setValue(pos);
     m_syncingScroll = false;
-    viewport()->update();
+    Invalidate();
 }
 
 void DV_TreeList::OnVerticalAction(int action) {
@@ -209,11 +209,19 @@ QRect DV_TreeList::CellRect(HTREEITEM h, int column) {
 
 void DV_TreeList::InvalidateItem(HTREEITEM h) {
     if (IsItem(h) && m_s.items[h].shown) {
+        Invalidate();
+    }
+}
+
+void DV_TreeList::Invalidate() {
+    if (!m_updatePending || !viewport()->isVisible()) {
+        m_updatePending = true;
         viewport()->update();
     }
 }
 
 void DV_TreeList::paintEvent(QPaintEvent* event) {
+    m_updatePending = false;
     if (m_scrollBarsPending) {
         UpdateScrollBars();
     }

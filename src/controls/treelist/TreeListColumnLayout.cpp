@@ -91,7 +91,8 @@ void TreeListColumnLayout::Distribute(int availableWidth) {
     if (totalWeight == 0) {
         return;
     }
-    free = std::max(0, free);
+    // A negative remainder is kept in the shares, so that a later growth of the window gives the columns
+    // exactly the room the fixed ones leave.
     int carry = 0;
     for (TLColumnRecord& record : m_layout.columns) {
         if (record.weight > 0 && !record.hidden) {

@@ -108,7 +108,7 @@ TreeListCell& TreeListItemTable::Cell(HTREEITEM h, int column) {
         return item.main;
     }
     if (item.cells.size() < size_t(column)) {
-        item.cells.resize(size_t(column));
+        item.cells.resize(size_t(std::max(column, m_columnCount - 1)));
     }
     return item.cells[size_t(column) - 1];
 }

@@ -75,6 +75,8 @@ public:
     TreeListCell& Cell(HTREEITEM h, int column);
     const TreeListCell* FindCell(HTREEITEM h, int column) const;
     // Keep the cells in step with column insertion, deletion and reordering.
+    // Cells are created for all columns of a row at once, so a row's cells move at most once.
+    void SetColumnCount(int count) { m_columnCount = count; }
     void InsertColumn(int column);
     void DeleteColumn(int column);
     void PermuteColumns(const std::vector<int>& newToOld);
@@ -94,4 +96,5 @@ private:
     HTREEITEM m_lastIssued = 0;
     HTREEITEM m_rootFirst = 0;
     HTREEITEM m_rootLast = 0;
+    int m_columnCount = 0;
 };

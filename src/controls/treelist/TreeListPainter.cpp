@@ -156,8 +156,8 @@ void TreeListPainter::PaintCell(QPainter& p, HTREEITEM h, int column, int row, c
     const bool rowSelected = (item.main.state & TVIS_SELECTED) != 0;
     const bool fullRow = m_s.HasExStyle(TLX_FULLROWSELECT);
     const int selectedColumn = m_s.HasExStyle(TLX_CELLSELECT) ? m_s.caretColumn : 0;
-    const bool cellHighlight = (rowSelected && !fullRow && (h != m_s.caret || column == selectedColumn)) ||
-                               (column > 0 && (state & TVIS_SELECTED));
+    const bool cellHighlight =
+        (rowSelected && !fullRow && column == selectedColumn) || (column > 0 && (state & TVIS_SELECTED));
     const bool dropped =
         (h == m_s.dropTarget && (!m_s.HasExStyle(TLX_CELLSELECT) || column == m_s.dropColumn)) ||
         ((item.main.state | state) & TVIS_DROPHILITED);
