@@ -48,16 +48,7 @@ CMainFrame::CMainFrame(QWidget* parent)
                            [this](CReqDoc* doc) { ApplyProjectProperties(doc); }},
         this);
 
-    m_commands->SetChain([this] {
-        std::vector<CDVCommandTarget*> chain;
-        if (CChildFrame* frame = ActiveFrame(); frame != nullptr && frame->GetDocument() != nullptr) {
-            chain.push_back(frame->GetActiveView());
-            chain.push_back(m_documents->CommandsOf(frame->GetDocument()));
-            chain.push_back(frame);
-        }
-        chain.push_back(this);
-        return chain;
-    });
+    m_commands->SetChain([this] { return ChainOf(ActiveFrame()); });
     InstallViewHost();
     BuildRibbon();
 
@@ -71,6 +62,9 @@ CMainFrame::~CMainFrame() {
     host.openNewWindow = nullptr;
     host.switchViewType = nullptr;
     host.resizeFrameClient = nullptr;
+    host.updateCommand = nullptr;
+    host.runCommand = nullptr;
+    host.imageList.clear();
 }
 
 void CMainFrame::BuildRibbon() {
@@ -122,26 +116,59 @@ void CMainFrame::BuildRibbon() {
     }
 }
 
+std::vector<CDVCommandTarget*> CMainFrame::ChainOf(CChildFrame* frame) {
+    std::vector<CDVCommandTarget*> chain;
+    if (frame != nullptr && frame->GetDocument() != nullptr) {
+        chain.push_back(frame->GetActiveView());
+        chain.push_back(m_documents->CommandsOf(frame->GetDocument()));
+        chain.push_back(frame);
+    }
+    chain.push_back(this);
+    return chain;
+}
+
+CChildFrame* CMainFrame::FrameOf(const CViewChildDV* view) const {
+    for (QMdiSubWindow* window : m_mdi->subWindowList()) {
+        auto* frame = qobject_cast<CChildFrame*>(window);
+        if (frame != nullptr && frame->GetActiveView() == view) {
+            return frame;
+        }
+    }
+    return nullptr;
+}
+
 void CMainFrame::InstallViewHost() {
     CDVViewHost& host = CDVViewHost::Instance();
+    for (int i = 0; i < DVIcons::kImageListSize; ++i) {
+        host.imageList.append(DVIcons::ImageListIcon(i));
+    }
+    // The menus a view shows route their commands like the ribbon's, starting at that view's window.
+    host.updateCommand = [this](CViewChildDV* view, int id, CDVCommandState& state) {
+        CChildFrame* frame = FrameOf(view);
+        const std::vector<CDVCommandTarget*> chain =
+            frame != nullptr ? ChainOf(frame) : std::vector<CDVCommandTarget*>{view, this};
+        for (CDVCommandTarget* target : chain) {
+            if (target != nullptr && target->OnUpdateCommand(id, state)) {
+                return true;
+            }
+        }
+        return false;
+    };
+    host.runCommand = [this](CViewChildDV* view, int id) {
+        m_mdi->setActiveSubWindow(FrameOf(view));
+        return m_commands->Run(id);
+    };
     host.openNewWindow = [this](CReqDoc* doc) { OpenWindow(doc); };
     host.switchViewType = [this](CViewChildDV* view, int viewType) {
-        for (QMdiSubWindow* window : m_mdi->subWindowList()) {
-            auto* frame = qobject_cast<CChildFrame*>(window);
-            if (frame != nullptr && frame->GetActiveView() == view) {
-                frame->SwitchViewType(viewType);
-                return;
-            }
+        if (CChildFrame* frame = FrameOf(view)) {
+            frame->SwitchViewType(viewType);
         }
     };
     host.resizeFrameClient = [this](CViewChildDV* view, int width, int height) {
-        for (QMdiSubWindow* window : m_mdi->subWindowList()) {
-            auto* frame = qobject_cast<CChildFrame*>(window);
-            if (frame != nullptr && frame->GetActiveView() == view && !frame->isMaximized()) {
-                const QSize decoration = frame->size() - frame->widget()->size();
-                frame->resize(QSize(width, height) + decoration);
-                return;
-            }
+        CChildFrame* frame = FrameOf(view);
+        if (frame != nullptr && !frame->isMaximized() && frame->widget() != nullptr) {
+            const QSize decoration = frame->size() - frame->widget()->size();
+            frame->resize(QSize(width, height) + decoration);
         }
     };
 }

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <vector>
 
 class CChildFrame;
 class CDocManager;
@@ -51,6 +52,10 @@ protected:
 
 private:
     void BuildRibbon();
+    // The command targets asked for a command of the window: its view, its document, the window, the
+    // application.
+    std::vector<CDVCommandTarget*> ChainOf(CChildFrame* frame);
+    CChildFrame* FrameOf(const CViewChildDV* view) const;
     void InstallViewHost();
     void OnFrameCloseRequested(CChildFrame* frame);
     void CloseWindowsOf(CReqDoc* doc);
