@@ -119,8 +119,9 @@ TEST_F(Cli, ExitCodes) {
         EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(u' ').toStdString();
         EXPECT_TRUE(run.err.left(qstrlen(c.stderrStart)) == QLatin1String(c.stderrStart))
             << c.arguments.join(u' ').toStdString() << ": " << run.err.toStdString();
-        if (c.exitCode == 0)
+        if (c.exitCode == 0) {
             EXPECT_TRUE(run.out.contains(QStringLiteral("Usage:")));
+        }
     }
 }
 
