@@ -53,6 +53,9 @@ HTREEITEM DV_TreeList::InsertItem(const TLInsertStruct& insert) {
         const quint32 plain = TVIS_CUT | TVIS_BOLD | TVIS_EXPANDED | TVIS_STATEIMAGEMASK;
         item.main.state = fields.state & fields.stateMask & plain;
     }
+    if (m_s.HasStyle(TVS_CHECKBOXES) && STATEIMAGEINDEX(item.main.state) == 0) {
+        item.main.state |= INDEXTOSTATEIMAGEMASK(1);  // every row shows its (unchecked) box
+    }
 
     HTREEITEM after = 0;
     const HTREEITEM at = insert.hInsertAfter;

@@ -234,7 +234,6 @@ TEST_F(InputTest, CheckBoxesToggleBySpaceAndClick) {
     Create(kStyle | TVS_CHECKBOXES);
     AddColumn("tree", 150);
     const HTREEITEM h = Add("check me");
-    tree->SetItemState(h, 0, INDEXTOSTATEIMAGEMASK(1), TVIS_STATEIMAGEMASK);
     QApplication::setActiveWindow(tree.get());
     tree->setFocus();
     tree->SelectItem(h, TVGN_CARET);
@@ -249,4 +248,27 @@ TEST_F(InputTest, CheckBoxesToggleBySpaceAndClick) {
     QTest::mouseClick(Viewport(), Qt::LeftButton, {}, hit.pt);
     EXPECT_EQ(STATEIMAGEINDEX(tree->GetItemState(h, TVIS_STATEIMAGEMASK)), 1);
     EXPECT_EQ(recorder.Of(TLN_STATEIMAGECHANGED).size(), 2u);
+}
+
+TEST_F(InputTest, SingleExpandOpensTheNewAndClosesTheOldSelection) {
+    Create(kStyle | TVS_SINGLEEXPAND);
+    AddColumn("tree", 150);
+    const HTREEITEM a = Add("a");
+    Add("a1", a);
+    const HTREEITEM b = Add("b");
+    Add("b1", b);
+    tree->SelectItem(a, TVGN_CARET);
+    EXPECT_TRUE(tree->GetItemState(a, TVIS_EXPANDED));
+    recorder.log.clear();
+    tree->SelectItem(b, TVGN_CARET);
+    EXPECT_FALSE(tree->GetItemState(a, TVIS_EXPANDED));
+    EXPECT_TRUE(tree->GetItemState(b, TVIS_EXPANDED));
+    EXPECT_EQ(recorder.Of(TVN_SINGLEEXPAND).size(), 1u);
+    EXPECT_EQ(recorder.Codes().back(), TVN_SELCHANGEDW);
+}
+
+TEST_F(InputTest, NewRowsGetAnUncheckedBoxWithCheckBoxes) {
+    Create(kStyle | TVS_CHECKBOXES);
+    AddColumn("tree", 150);
+    EXPECT_EQ(STATEIMAGEINDEX(tree->GetItemState(Add("x"), TVIS_STATEIMAGEMASK)), 1);
 }

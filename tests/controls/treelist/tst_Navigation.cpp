@@ -1,6 +1,9 @@
 // Expansion, rows and navigation codes.
 #include "TreeListFixture.h"
 
+#include <algorithm>
+#include <random>
+
 class NavigationTest : public TreeListTest {
 protected:
     void SetUp() override {
@@ -150,4 +153,62 @@ TEST_F(NavigationTest, SortChildrenReordersRows) {
     ASSERT_TRUE(tree->SortChildrenCB(TVI_ROOT, byParam, 0));
     EXPECT_EQ(tree->GetItemOfRow(0), top[29]);
     EXPECT_EQ(tree->GetRowOfItem(kids[1]), 30);  // the expanded branch moved along
+}
+
+// Random edits of the tree, checked against the rows a plain pre-order walk gives.
+TEST_F(TreeListTest, RowsStayInStepWithTheTreeThroughRandomEdits) {
+    AddColumn("tree");
+    std::mt19937 random(4711);
+    std::vector<HTREEITEM> items;
+    auto pick = [&]() { return items[random() % items.size()]; };
+    auto expectedRows = [&]() {
+        std::vector<HTREEITEM> rows;
+        std::function<void(HTREEITEM)> walk = [&](HTREEITEM parent) {
+            for (HTREEITEM h = tree->GetNextItem(parent, TVGN_CHILD); h;
+                 h = tree->GetNextItem(h, TVGN_NEXT)) {
+                rows.push_back(h);
+                if (tree->GetItemState(h, TVIS_EXPANDED)) {
+                    walk(h);
+                }
+            }
+        };
+        walk(TVI_ROOT);
+        return rows;
+    };
+    for (int step = 0; step < 3000; ++step) {
+        const unsigned op = items.empty() ? 0 : random() % 10;
+        if (op < 5) {
+            const HTREEITEM parent = items.empty() || random() % 4 == 0 ? TVI_ROOT : pick();
+            const HTREEITEM afterChoices[] = {TVI_FIRST, TVI_LAST, TVI_SORT, 0, items.empty() ? 0 : pick()};
+            const HTREEITEM h = Add(QString::number(random() % 1000), parent, afterChoices[random() % 5]);
+            ASSERT_NE(h, 0u);
+            items.push_back(h);
+        } else if (op == 5) {
+            const HTREEITEM victim = pick();
+            std::vector<HTREEITEM> doomed{victim};
+            for (size_t i = 0; i < doomed.size(); ++i) {
+                for (HTREEITEM c = tree->GetNextItem(doomed[i], TVGN_CHILD); c;
+                     c = tree->GetNextItem(c, TVGN_NEXT)) {
+                    doomed.push_back(c);
+                }
+            }
+            ASSERT_TRUE(tree->DeleteItem(victim));
+            std::erase_if(items, [&](HTREEITEM h) {
+                return std::find(doomed.begin(), doomed.end(), h) != doomed.end();
+            });
+        } else if (op < 9) {
+            tree->Expand(pick(), random() % 2 ? TVE_EXPAND : TVE_TOGGLE);
+        } else {
+            tree->SortChildren(random() % 3 == 0 ? TVI_ROOT : pick(), random() % 2);
+        }
+        if (step % 50 == 0 || step == 2999) {
+            const std::vector<HTREEITEM> expected = expectedRows();
+            ASSERT_EQ(tree->GetRowCount(), int(expected.size())) << "step " << step;
+            for (int r = 0; r < int(expected.size()); ++r) {
+                ASSERT_EQ(tree->GetItemOfRow(r), expected[size_t(r)]) << "step " << step << " row " << r;
+                ASSERT_EQ(tree->GetRowOfItem(expected[size_t(r)]), r) << "step " << step;
+            }
+            ASSERT_EQ(tree->GetCount(), int(items.size()));
+        }
+    }
 }
