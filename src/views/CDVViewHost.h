@@ -1,16 +1,26 @@
 #pragma once
 
+#include <QIcon>
+#include <QList>
+
 #include <functional>
 
+struct CDVCommandState;
 class CDVData;
 class CReqDoc;
 class CViewChildDV;
 class CViewDVTreeList;
 class QWidget;
 
-// What the views need of the application around them: windows and the dialogs of other parts of the
-// program. Every entry may be empty; an empty entry does nothing and reports no change.
+// What the views need of the application around them: windows, command routing, icons and the dialogs
+// of other parts of the program. Every entry may be empty; an empty entry does nothing and reports no
+// change.
 struct CDVViewHost {
+    // Pages of the edit sheet that a view may ask for; any other page opens the first.
+    static constexpr int SheetPageFirst = -1;
+    static constexpr int SheetPageActorParameters = 499;
+    static constexpr int SheetPageFunctions = 500;
+
     // Opens another window on the document that shows the document's m_nNextViewType (the view
     // commands of the document, New Window, Edit Use-Case Steps).
     std::function<void(CReqDoc* doc)> openNewWindow;
@@ -21,17 +31,27 @@ struct CDVViewHost {
     // with a stored extent).
     std::function<void(CViewChildDV* view, int width, int height)> resizeFrameClient;
 
-    // The edit sheet of an object (requirement sheet, or actor / use-case / step sheet); page is the
-    // page to open on (-1 the first). Returns true after OK when the object changed; parametersChanged
-    // tells that parameter definitions were removed or changed.
+    // The full command routing of the application (view, document, frame, application) for the
+    // menus a view shows itself. Without them a view asks only itself; a command nobody handles is
+    // shown disabled.
+    std::function<bool(CViewChildDV* view, int id, CDVCommandState& state)> updateCommand;
+    std::function<bool(CViewChildDV* view, int id)> runCommand;
+
+    // The edit sheet of an object (requirement sheet, or actor / use-case / step sheet); page is one of
+    // the SheetPage values. Returns true after OK when the object changed; parametersChanged tells that
+    // parameter definitions were removed or changed.
     std::function<bool(CViewDVTreeList* view, CDVData* object, int page, bool& parametersChanged)> editSheet;
     // The quick selection of links in the given mode; true after OK when a link changed.
     std::function<bool(CReqDoc* doc, CDVData* object, int mode, bool deferred, QWidget* parent)> quickSelect;
     // The column choice dialog on the view's column set; true after OK when the set changed.
     // keepWidths tells whether the widths are to be kept.
     std::function<bool(CViewDVTreeList* view, bool& keepWidths)> chooseColumns;
-    // The export commands (335 CSV, 336 SpreadsheetML) of the export menu.
+    // The export commands (335 SpreadsheetML, 336 CSV) of the export menu.
     std::function<void(CViewDVTreeList* view, int commandId)> exportData;
+
+    // Icons of the matrix views by image index (0 to 20); views created later use them. Missing
+    // entries are drawn by the views themselves.
+    QList<QIcon> imageList;
 
     // The one host of the process.
     static CDVViewHost& Instance();

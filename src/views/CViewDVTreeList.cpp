@@ -1,0 +1,336 @@
+// Grid creation, activation, notifications, command dispatch and menus of CViewDVTreeList.
+#include "views/CViewDVTreeList.h"
+
+#include "document/CReqDoc.h"
+#include "views/CDVViewHost.h"
+#include "views/CViewImageList.h"
+#include "views/DVCommandIds.h"
+
+#include <QCursor>
+#include <QLabel>
+#include <QMenu>
+#include <QResizeEvent>
+
+CViewDVTreeList::CViewDVTreeList(CReqDoc* doc, int viewType, QWidget* parent) : CViewChildDV(doc, parent) {
+    SetViewType(viewType);
+}
+
+CViewDVTreeList::~CViewDVTreeList() {
+    if (m_grid != nullptr) {
+        // The grid must not call back into a view that is half destroyed.
+        m_grid->SetNotifyHandler(nullptr);
+    }
+}
+
+bool CViewDVTreeList::IsColumnLayoutSavedAutomatically() const {
+    return m_pDocument->m_bSaveColumnsAutomatically || m_pDocument->IsEmbedded();
+}
+
+void CViewDVTreeList::OnInitialUpdate() {
+    CViewChildDV::OnInitialUpdate();
+    if (m_grid == nullptr) {
+        const quint32 style =
+            TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_EDITLABELS | TVS_FULLROWSELECT;
+        m_grid = new CTreeListCtrl(this, this, style);
+        m_grid->SetControlId(GridControlId);
+        m_grid->SetNotifyHandler(this);
+        m_grid->SetImageList(TVSIL_NORMAL, CViewImageList::Get());
+        m_grid->setGeometry(rect());
+        m_grid->show();
+    }
+    ApplyColours();
+    m_hSelectedItem = 0;
+    m_nSelectedColumn = 0;
+    m_columns.CopyFrom(*FamilyColumnSet());
+    BuildColumnsAndRows();
+}
+
+bool CViewDVTreeList::OnFirstActivation() {
+    if (!CViewChildDV::OnFirstActivation()) {
+        return false;
+    }
+    ScrollToObject(GetStoredTopObjectId());
+    RelayoutGrid();
+    ApplyColumnWidths();
+    if (m_bDefaultContent) {
+        m_bDefaultContent = false;
+        if (m_pDocument->IsEmbedded()) {
+            window()->raise();
+            RunRoutedCommand(DVCmd::EmbeddedDocument);
+        }
+    }
+    return true;
+}
+
+void CViewDVTreeList::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_grid == nullptr) {
+        return;
+    }
+    m_grid->setGeometry(QRect(QPoint(0, 0), event->size()));
+    // Pixels to HIMETRIC (0.01 mm): an embedded project's extent follows its view.
+    const qreal dpiX = logicalDpiX() > 0 ? logicalDpiX() : 96;
+    const qreal dpiY = logicalDpiY() > 0 ? logicalDpiY() : 96;
+    m_pDocument->m_sizeExtent = DVSize{qint32(qRound(event->size().width() * 2540.0 / dpiX)),
+                                       qint32(qRound(event->size().height() * 2540.0 / dpiY))};
+}
+
+void CViewDVTreeList::ClearSelection() {
+    if (m_grid != nullptr) {
+        m_grid->SelectCell(0, 0);
+        m_grid->SelectItem(0, TVGN_CARET);
+    }
+}
+
+void CViewDVTreeList::StoreLayout() {
+    StoreColumns();
+    StoreTopObjectId();
+}
+
+qintptr CViewDVTreeList::OnTreeListNotify(DV_TreeList& control, TLNotify& notify) {
+    Q_UNUSED(control);
+    switch (notify.code) {
+        case NM_RCLICK:
+            ShowContextMenu(QCursor::pos());
+            return 1;
+        case NM_RETURN:
+            return OnEnterInCell();
+        case TVN_SELCHANGEDW:
+            m_hSelectedItem = notify.hItem;
+            m_nSelectedColumn = notify.column;
+            m_nSelectedState = notify.itemNew.state;
+            CloseOpenPopup();
+            return 0;
+        case TVN_BEGINDRAGW:
+            BeginDrag(notify.hItem);
+            return 0;
+        case TVN_ENDLABELEDITW:
+            if (!notify.textNull) {
+                ApplyCellEdit(notify.hItem, notify.column, notify.text);
+            }
+            return 1;
+        case TLN_CELLSTEPPED:
+            ApplyCellEdit(notify.hItem, notify.column, notify.text);
+            return 1;
+        case TVN_ITEMEXPANDEDW:
+            RefreshVisibleRows(true);
+            m_grid->viewport()->update();
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+bool CViewDVTreeList::OnCommand(int id) {
+    CDVViewHost& host = CDVViewHost::Instance();
+    switch (id) {
+        case DVCmd::EditAll:
+            OpenEditSheet(CDVViewHost::SheetPageFirst);
+            return true;
+        case DVCmd::EditField:
+            SendEnterToGrid();
+            return true;
+        case DVCmd::ChooseColumns: {
+            bool keepWidths = false;
+            if (!host.chooseColumns || m_grid == nullptr || !host.chooseColumns(this, keepWidths)) {
+                return true;
+            }
+            m_pDocument->OnObjectsModified(this);
+            if (keepWidths) {
+                // Columns the dialog added have no width yet: they get the width of a default column.
+                const TLLayout* layout = m_grid->GetLayout();
+                m_columns.m_widths.assign(size_t(m_columns.ColumnCount()), 100);
+                for (int i = 0; i < m_columns.ColumnCount() && i < layout->columnCount; ++i) {
+                    m_columns.m_widths[size_t(i)] = layout->ColumnWidth(i);
+                }
+            } else {
+                m_columns.m_widths.clear();
+            }
+            Rebuild();
+            return true;
+        }
+        case DVCmd::SaveColumns:
+            StoreColumns();
+            return true;
+        case DVCmd::ResetColumns:
+            ResetColumns();
+            return true;
+        case DVCmd::ColumnEdit:
+            if (m_grid != nullptr) {
+                m_grid->ShowColumnHeaderMenu(QCursor::pos());
+            }
+            return true;
+        case DVCmd::ExportMenu:
+            ShowExportMenu(QCursor::pos());
+            return true;
+        case DVCmd::ExportXml:
+        case DVCmd::ExportCsv:
+            if (host.exportData) {
+                host.exportData(this, id);
+            }
+            return true;
+        case DVCmd::Print:
+        case DVCmd::PrintDirect:
+        case DVCmd::PrintPreview:
+            ShowPrintDialog(id == DVCmd::PrintPreview, id == DVCmd::PrintDirect);
+            return true;
+        case DVCmd::NewWindow:
+            OpenWindowOfType(ViewType());
+            return true;
+        case DVCmd::ViewOverview:
+        case DVCmd::ViewRequirements:
+        case DVCmd::ViewActors:
+        case DVCmd::ViewUseCases: {
+            const int type = id == DVCmd::ViewOverview       ? CReqDoc::ViewOverview
+                             : id == DVCmd::ViewRequirements ? CReqDoc::ViewRequirements
+                             : id == DVCmd::ViewActors       ? CReqDoc::ViewActors
+                                                             : CReqDoc::ViewUseCases;
+            if (host.switchViewType) {
+                host.switchViewType(this, type);
+            }
+            return true;
+        }
+        default:
+            return RunTreeCommand(id);
+    }
+}
+
+bool CViewDVTreeList::OnUpdateCommand(int id, CDVCommandState& state) {
+    switch (id) {
+        case DVCmd::EditAll:
+        case DVCmd::EditField:
+        case DVCmd::ChooseColumns:
+        case DVCmd::SaveColumns:
+        case DVCmd::ResetColumns:
+        case DVCmd::ColumnEdit:
+        case DVCmd::ExportMenu:
+        case DVCmd::ExportXml:
+        case DVCmd::ExportCsv:
+        case DVCmd::Print:
+        case DVCmd::PrintDirect:
+        case DVCmd::PrintPreview:
+        case DVCmd::NewWindow:
+        case DVCmd::ViewOverview:
+        case DVCmd::ViewRequirements:
+        case DVCmd::ViewActors:
+        case DVCmd::ViewUseCases:
+            state.enabled = true;
+            return true;
+        default:
+            return UpdateTreeCommand(id, state);
+    }
+}
+
+void CViewDVTreeList::OpenWindowOfType(int viewType) {
+    const auto& open = CDVViewHost::Instance().openNewWindow;
+    m_pDocument->m_nNextViewType = viewType;
+    if (open) {
+        open(m_pDocument);
+    }
+    m_pDocument->m_nNextViewType = CReqDoc::ViewNone;
+}
+
+CDVCommandState CViewDVTreeList::QueryCommand(int id) {
+    CDVCommandState state;
+    const auto& routed = CDVViewHost::Instance().updateCommand;
+    const bool handled = routed ? routed(this, id, state) : OnUpdateCommand(id, state);
+    if (!handled) {
+        state.enabled = false;
+    }
+    return state;
+}
+
+void CViewDVTreeList::RunRoutedCommand(int id) {
+    const auto& routed = CDVViewHost::Instance().runCommand;
+    if (routed) {
+        routed(this, id);
+    } else {
+        OnCommand(id);
+    }
+}
+
+void CViewDVTreeList::AddCommand(QMenu* menu, int id, const QString& text) {
+    menu->addAction(text)->setData(id);
+}
+
+void CViewDVTreeList::AddEditCommands(QMenu* menu, const QString& noun, bool enterHint) {
+    AddCommand(menu, DVCmd::EditAll, QStringLiteral("Edit All %1 Parameter").arg(noun));
+    AddCommand(
+        menu, DVCmd::EditField,
+        QStringLiteral("Edit This %1 Field").arg(noun) + (enterHint ? QStringLiteral("\tENTER") : QString()));
+    menu->addSeparator();
+}
+
+void CViewDVTreeList::AddClipboardCommands(QMenu* menu, const QString& noun) {
+    menu->addSeparator();
+    AddCommand(menu, DVCmd::Cut, QStringLiteral("Cut"));
+    AddCommand(menu, DVCmd::CopySelected, QStringLiteral("Copy Selected %1").arg(noun));
+    AddCommand(menu, DVCmd::CopyBranch, QStringLiteral("Copy Complete Branch"));
+    AddCommand(menu, DVCmd::Paste, QStringLiteral("Paste"));
+    menu->addSeparator();
+}
+
+void CViewDVTreeList::AddStructureCommands(QMenu* menu) {
+    menu->addSeparator();
+    AddCommand(menu, DVCmd::IncreaseIndent, QStringLiteral("Increase Indent"));
+    AddCommand(menu, DVCmd::DecreaseIndent, QStringLiteral("Decrease Indent"));
+    AddCommand(menu, DVCmd::MoveUp, QStringLiteral("Move Up"));
+    AddCommand(menu, DVCmd::MoveDown, QStringLiteral("Move Down"));
+    menu->addSeparator();
+    AddCommand(menu, DVCmd::Delete, QStringLiteral("Delete"));
+}
+
+void CViewDVTreeList::AddEmbeddedCommand(QMenu* menu) {
+    menu->addSeparator();
+    AddCommand(menu, DVCmd::EmbeddedDocument, QStringLiteral("Embedded Document"));
+}
+
+void CViewDVTreeList::UpdateMenuActions(QMenu* menu) {
+    for (QAction* action : menu->actions()) {
+        if (action->menu() != nullptr) {
+            UpdateMenuActions(action->menu());
+        } else if (action->data().isValid()) {
+            const CDVCommandState state = QueryCommand(action->data().toInt());
+            action->setEnabled(state.enabled);
+            action->setCheckable(state.checked);
+            action->setChecked(state.checked);
+            if (!state.text.isEmpty()) {
+                action->setText(state.text);
+            }
+        }
+    }
+}
+
+QMenu* CViewDVTreeList::CreateContextMenu(QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    BuildContextMenu(menu);
+    UpdateMenuActions(menu);
+    return menu;
+}
+
+void CViewDVTreeList::ShowPopup(QMenu* menu, const QPoint& globalPos) {
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    connect(menu, &QMenu::triggered, this,
+            [this](QAction* action) { RunRoutedCommand(action->data().toInt()); });
+    connect(menu, &QMenu::aboutToHide, this, [this] { SetOpenPopup(nullptr); });
+    SetOpenPopup(menu);
+    menu->popup(globalPos);
+}
+
+void CViewDVTreeList::ShowContextMenu(const QPoint& globalPos) {
+    CloseOpenPopup();
+    ShowPopup(CreateContextMenu(this), globalPos);
+}
+
+void CViewDVTreeList::ShowExportMenu(const QPoint& globalPos) {
+    CloseOpenPopup();
+    auto* menu = new QMenu(this);
+    AddCommand(menu, DVCmd::ExportXml, QStringLiteral("Expot to XML-File (Excel compatible)"));
+    AddCommand(menu, DVCmd::ExportCsv, QStringLiteral("Export to CSV-File (Comma-Separated Values)"));
+    UpdateMenuActions(menu);
+    ShowPopup(menu, globalPos);
+}
+
+void CViewDVTreeList::NotifyModified() {
+    m_pDocument->OnObjectsModified(this);
+}

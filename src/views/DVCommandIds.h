@@ -1,0 +1,65 @@
+#pragma once
+
+// Command ids of the matrix views: string-table ids shared by menus, ribbon buttons and context menus.
+namespace DVCmd {
+// Shared commands of every matrix view.
+constexpr int EditAll = 32782;
+constexpr int EditField = 32789;
+constexpr int ChooseColumns = 32807;
+constexpr int SaveColumns = 32815;
+constexpr int SaveColumnsAutomatically = 32818;
+constexpr int ResetColumns = 32816;
+constexpr int ColumnEdit = 295;
+constexpr int ExportMenu = 186;
+constexpr int ExportXml = 335;
+constexpr int ExportCsv = 336;
+constexpr int Print = 57607;
+constexpr int PrintDirect = 57608;
+constexpr int PrintPreview = 57609;
+constexpr int NewWindow = 57648;
+constexpr int EmbeddedDocument = 505;
+// View type switches of the column header menu.
+constexpr int ViewOverview = 32860;
+constexpr int ViewRequirements = 32823;
+constexpr int ViewActors = 32824;
+constexpr int ViewUseCases = 32825;
+// Tree editing.
+constexpr int Cut = 57635;
+constexpr int CopySelected = 57634;
+constexpr int CopyBranch = 162;
+constexpr int Paste = 57637;
+constexpr int InsertNew = 32801;
+constexpr int AddRequirement = 32802;
+constexpr int AddActor = 32803;
+constexpr int AddUseCase = 32804;
+constexpr int InsertNewChild = 157;
+constexpr int IncreaseIndent = 32849;
+constexpr int DecreaseIndent = 32850;
+constexpr int MoveUp = 32853;
+constexpr int MoveDown = 32854;
+constexpr int Delete = 57632;
+// Requirements view.
+constexpr int TypeFunctional = 32786;
+constexpr int TypeQuality = 32785;
+constexpr int TypeConstraint = 32784;
+constexpr int TypeFolder = 151;
+constexpr int RequirementMenu = 302;
+// Actors and use-case views.
+constexpr int KindActor = 32812;
+constexpr int KindUseCase = 32826;
+constexpr int ActorMenu = 308;
+constexpr int UseCaseMenu = 309;
+constexpr int EditUseCaseSteps = 32856;
+// Steps view.
+constexpr int StepMenu = 331;
+constexpr int ChangeStepType = 32827;
+constexpr int StepSimple = 32836;
+constexpr int StepIf = 32837;
+constexpr int StepElseIf = 32838;
+constexpr int StepElse = 32839;
+constexpr int StepFork = 32840;
+constexpr int StepSuccessfulEnd = 32842;
+constexpr int StepUnsuccessfulEnd = 32843;
+constexpr int StepGoto = 32845;
+constexpr int StepForkThread = 32846;
+}  // namespace DVCmd

@@ -1,0 +1,176 @@
+#pragma once
+
+#include "document/CReqDoc.h"
+#include "support/DVTestSupport.h"
+#include "views/CDVViewHost.h"
+#include "views/CViewDVTreeList.h"
+#include "views/DVCommandIds.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+// A document with a few objects of each family and a shown view on it. The host hooks are reset for every
+// test so that no dialog of another test leaks in.
+class ViewTest : public ::testing::Test {
+protected:
+    ViewTest() : clock(1700000000) {
+        CDVViewHost::Instance() = CDVViewHost{};
+        doc.m_strProjectName = QStringLiteral("Demo");
+    }
+    ~ViewTest() override {
+        views.clear();
+        CDVViewHost::Instance() = CDVViewHost{};
+    }
+
+    // Appends in pre-order: the previous sibling is the last listed object with the same parent.
+    template <typename T>
+    static T* Place(DVObjectList<T>& list, std::unique_ptr<T> object, const QString& title, qint32 parentId) {
+        object->m_strTitle = title;
+        object->m_nParentId = parentId;
+        for (const T* other : list) {
+            if (other->m_nParentId == parentId) {
+                object->m_nPrevSiblingId = other->m_nId;
+            }
+        }
+        return list.Append(std::move(object));
+    }
+
+    Requirement* AddRequirement(const QString& title, qint32 parentId = 0,
+                                int type = Requirement::Functional) {
+        Requirement* object = Place(doc.m_requirements, doc.NewRequirement(), title, parentId);
+        object->m_nType = type;
+        return object;
+    }
+    CActor* AddActor(const QString& title, qint32 parentId = 0) {
+        return Place(doc.m_actors, doc.NewActor(), title, parentId);
+    }
+    CUseCase* AddUseCase(const QString& title, qint32 parentId = 0) {
+        return Place(doc.m_useCases, doc.NewUseCase(), title, parentId);
+    }
+    CStep* AddStep(CUseCase* useCase, const QString& title, qint32 parentId = 0) {
+        return Place(useCase->m_steps, doc.NewStep(*useCase), title, parentId);
+    }
+
+    // Creates, shows and builds a view; the fixture owns it.
+    template <typename View, typename... Args>
+    View* Open(Args&&... args) {
+        auto view = std::make_unique<View>(&doc, std::forward<Args>(args)...);
+        View* raw = view.get();
+        raw->resize(900, 400);
+        raw->show();
+        raw->OnInitialUpdate();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(raw));
+        views.push_back(std::move(view));
+        return raw;
+    }
+
+    // Selects the row of the object (and the column) as a click would.
+    static void Select(CViewDVTreeList* view, qint32 id, int column = 0) {
+        const HTREEITEM row = view->FindRowOfObject(id);
+        ASSERT_NE(row, 0u) << "no row for " << id;
+        view->GetGrid()->SelectCell(row, column);
+    }
+
+    // Identifiers of the rows in pre-order.
+    static std::vector<qint32> RowIds(CViewDVTreeList* view) {
+        std::vector<qint32> ids;
+        CTreeListCtrl* grid = view->GetGrid();
+        HTREEITEM row = grid->GetNextItem(0, TVGN_ROOT);
+        while (row != 0) {
+            ids.push_back(view->ObjectOf(row)->m_nId);
+            HTREEITEM next = grid->GetNextItem(row, TVGN_CHILD);
+            for (HTREEITEM up = row; next == 0 && up != 0; up = grid->GetNextItem(up, TVGN_PARENT)) {
+                next = grid->GetNextItem(up, TVGN_NEXT);
+            }
+            row = next;
+        }
+        return ids;
+    }
+
+    // Titles of the rows in pre-order, each with one "." per level.
+    static QStringList Outline(CViewDVTreeList* view) {
+        QStringList lines;
+        CTreeListCtrl* grid = view->GetGrid();
+        HTREEITEM row = grid->GetNextItem(0, TVGN_ROOT);
+        while (row != 0) {
+            int depth = 0;
+            for (HTREEITEM up = grid->GetNextItem(row, TVGN_PARENT); up != 0;
+                 up = grid->GetNextItem(up, TVGN_PARENT)) {
+                ++depth;
+            }
+            lines.append(QString(depth, u'.') + grid->GetItemText(row, 0));
+            HTREEITEM next = grid->GetNextItem(row, TVGN_CHILD);
+            for (HTREEITEM up = row; next == 0 && up != 0; up = grid->GetNextItem(up, TVGN_PARENT)) {
+                next = grid->GetNextItem(up, TVGN_NEXT);
+            }
+            row = next;
+        }
+        return lines;
+    }
+
+    template <typename T>
+    static std::vector<qint32> ListIds(const DVObjectList<T>& list) {
+        std::vector<qint32> ids;
+        for (const T* object : list) {
+            ids.push_back(object->m_nId);
+        }
+        return ids;
+    }
+
+    // The family list equals the rows in pre-order, and every object names the objects of its parent
+    // row and of the row above it under the same parent.
+    static void ExpectTreeInvariants(CViewDVTreeList* view) {
+        std::vector<qint32> listIds;
+        int position = view->GetFamilyListHead();
+        while (CDVData* object = view->GetNextObject(position)) {
+            listIds.push_back(object->m_nId);
+        }
+        EXPECT_EQ(listIds, RowIds(view));
+        CTreeListCtrl* grid = view->GetGrid();
+        HTREEITEM row = grid->GetNextItem(0, TVGN_ROOT);
+        while (row != 0) {
+            const CDVData* object = view->ObjectOf(row);
+            const CDVData* parent = view->ObjectOf(grid->GetNextItem(row, TVGN_PARENT));
+            const CDVData* previous = view->ObjectOf(grid->GetNextItem(row, TVGN_PREVIOUS));
+            EXPECT_EQ(object->m_nParentId, parent ? parent->m_nId : 0) << "parent of " << object->m_nId;
+            EXPECT_EQ(object->m_nPrevSiblingId, previous ? previous->m_nId : 0)
+                << "previous of " << object->m_nId;
+            HTREEITEM next = grid->GetNextItem(row, TVGN_CHILD);
+            for (HTREEITEM up = row; next == 0 && up != 0; up = grid->GetNextItem(up, TVGN_PARENT)) {
+                next = grid->GetNextItem(up, TVGN_NEXT);
+            }
+            row = next;
+        }
+    }
+
+    static QString Cell(CViewDVTreeList* view, qint32 id, int column) {
+        return view->GetGrid()->GetItemText(view->FindRowOfObject(id), column);
+    }
+
+    static int FieldColumn(CViewDVTreeList* view, int fieldId) {
+        for (int c = 0; c < view->GetGrid()->GetColumnCount(); ++c) {
+            if (view->FieldIdOfColumn(c) == fieldId) {
+                return c;
+            }
+        }
+        return -1;
+    }
+
+    FixedClock clock;
+    MessageRecorder messages;
+    CReqDoc doc;
+    std::vector<std::unique_ptr<CViewDVTreeList>> views;
+};
+
+// Sets a column set of the document from field ids, without widths.
+inline void SetColumns(CDVColumn& columns, std::initializer_list<int> fieldIds) {
+    columns.Clear();
+    for (int id : fieldIds) {
+        columns.m_fieldIds.push_back(quint32(id));
+        columns.m_flags.push_back(0);
+    }
+}

@@ -1,0 +1,191 @@
+// Column layout commands, rebuilding, printing and the off-screen picture.
+#include "ViewFixture.h"
+
+#include "views/CViewTreelist.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <deque>
+
+namespace {
+
+class LayoutTest : public ViewTest {
+protected:
+    void AddRows(int count) {
+        for (int i = 0; i < count; ++i) {
+            AddRequirement(QStringLiteral("Requirement %1").arg(i));
+        }
+    }
+    static std::vector<int> Widths(CViewDVTreeList* view) {
+        std::vector<int> widths;
+        for (int c = 0; c < view->GetGrid()->GetColumnCount(); ++c) {
+            widths.push_back(view->GetGrid()->GetColumnWidth(c));
+        }
+        return widths;
+    }
+};
+
+TEST_F(LayoutTest, SavedColumnWidthsComeBackOnReset) {
+    AddRows(3);
+    SetColumns(doc.m_colsRequirements, {407, 402, 403});
+    auto* view = Open<CViewTreelist>();
+    view->GetGrid()->SetColumnWidth(1, 150);
+    view->OnCommand(DVCmd::SaveColumns);
+    EXPECT_EQ(doc.m_colsRequirements.m_fieldIds, (std::vector<quint32>{407, 402, 403}));
+    ASSERT_EQ(doc.m_colsRequirements.m_widths.size(), 3u);
+    EXPECT_EQ(doc.m_colsRequirements.m_widths[1], 150);
+    EXPECT_FALSE(doc.IsModified());
+
+    view->GetGrid()->SetColumnWidth(1, 60);
+    view->OnCommand(DVCmd::ResetColumns);
+    EXPECT_EQ(view->GetGrid()->GetColumnWidth(1), 150);
+    EXPECT_EQ(view->GetGrid()->GetCount(), 3);
+}
+
+TEST_F(LayoutTest, StoredWidthsApplyOnlyWhenTheyMatchTheColumns) {
+    AddRows(1);
+    struct Case {
+        const char* name;
+        std::vector<qint32> widths;
+        bool hidden;
+        int firstWidth;      // expected width of column 0, -1: not checked
+        qint32 storedFirst;  // expected stored width of column 0 afterwards, -1: none stored
+    };
+    const Case cases[] = {
+        {"matching", {120, 80, 90}, false, 120, 120},
+        {"zero title width becomes 200", {0, 80, 90}, false, 200, 200},
+        {"hidden title column", {120, 80, 90}, true, 0, 120},
+        {"count differs", {120, 80}, false, -1, 120},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetColumns(doc.m_colsRequirements, {407, 402, 403});
+        doc.m_colsRequirements.m_widths = c.widths;
+        doc.m_colsRequirements.m_bFirstColumnHidden = c.hidden;
+        auto* view = Open<CViewTreelist>();
+        view->ApplyColumnWidths();
+        if (c.firstWidth >= 0) {
+            EXPECT_EQ(view->GetGrid()->GetColumnWidth(0), c.firstWidth);
+        } else {
+            const std::vector<int> widths = Widths(view);
+            EXPECT_LE(std::abs(widths[0] - widths[2]), 1);  // shared, not stored
+        }
+        EXPECT_EQ(view->ViewColumns().m_widths.front(), c.storedFirst);
+    }
+}
+
+TEST_F(LayoutTest, RebuildDropsColumnsOfUnusedPhases) {
+    AddRows(2);
+    SetColumns(doc.m_colsRequirements, {407, 473, 403, 477, 488});
+    doc.m_bImplementationPhase = true;
+    doc.m_bValidationPhase = true;
+    auto* view = Open<CViewTreelist>();
+    EXPECT_EQ(view->GetGrid()->GetColumnCount(), 5);
+    doc.m_bImplementationPhase = false;
+    doc.m_bValidationPhase = false;
+    view->ApplyProjectOptions();
+    EXPECT_EQ(view->ViewColumns().m_fieldIds, (std::vector<quint32>{407, 403}));
+    EXPECT_EQ(view->GetGrid()->GetColumnCount(), 2);
+    EXPECT_EQ(view->FieldIdOfColumn(1), 403);
+    EXPECT_EQ(view->GetGrid()->GetCount(), 2);
+}
+
+TEST_F(LayoutTest, ProjectOptionsGiveTheColumnsTheirCurrentHeaders) {
+    AddRows(1);
+    SetColumns(doc.m_colsRequirements, {407, 403});
+    auto* view = Open<CViewTreelist>();
+    doc.m_userHeaders.push_back(DV_UserDefinition{403, QStringLiteral("Text")});
+    doc.m_userHeaders.push_back(DV_UserDefinition{465, QStringLiteral("Need")});
+    view->ApplyProjectOptions();
+    const TLLayout* layout = view->GetGrid()->GetLayout();
+    EXPECT_EQ(layout->columns[0].headerText, QStringLiteral("Need"));
+    EXPECT_EQ(layout->columns[1].headerText, QStringLiteral("Text"));
+}
+
+TEST_F(LayoutTest, TheFirstVisibleObjectIsStoredAndRestored) {
+    AddRows(60);
+    auto* view = Open<CViewTreelist>();
+    const qint32 id = doc.m_requirements.at(30)->m_nId;
+    view->GetGrid()->SelectItem(view->FindRowOfObject(id), TVGN_FIRSTVISIBLE);
+    view->StoreTopObjectId();
+    EXPECT_EQ(doc.m_colsRequirements.m_nTopObjectId, id);
+    view->Rebuild();
+    EXPECT_EQ(view->ObjectOf(view->GetGrid()->GetNextItem(0, TVGN_FIRSTVISIBLE))->m_nId, id);
+}
+
+// Pages painted into images at 100 dpi on A4.
+std::deque<QImage> PaintPages(CViewDVTreeList* view) {
+    const QSizeF paper(827, 1169);
+    std::deque<QImage> pages;
+    QPainter painter;
+    view->PaintPages(
+        [&](int) {
+            if (painter.isActive()) {
+                painter.end();
+            }
+            pages.emplace_back(paper.toSize(), QImage::Format_RGB32);
+            pages.back().fill(Qt::white);
+            painter.begin(&pages.back());
+            return &painter;
+        },
+        paper, 100);
+    if (painter.isActive()) {
+        painter.end();
+    }
+    return pages;
+}
+
+TEST_F(LayoutTest, ALongGridPrintsTheHeaderOnEveryPage) {
+    AddRows(150);
+    SetColumns(doc.m_colsRequirements, {407, 402});
+    auto* view = Open<CViewTreelist>();
+    const std::deque<QImage> pages = PaintPages(view);
+    ASSERT_GE(pages.size(), 2u);
+    // The header band (inside the 10 mm margin) is the same on every page, and differs from a band of rows.
+    const int margin = int(10 / 25.4 * 100) + 2;
+    const QRect header(margin, margin, 600, 10);
+    for (const QImage& page : pages) {
+        EXPECT_EQ(page.copy(header), pages.front().copy(header));
+    }
+    EXPECT_NE(pages.front().copy(header), pages.front().copy(header.translated(0, 200)));
+    // The last page ends its frame after the remaining rows: its bottom part is blank.
+    const QImage& lastPage = pages.back();
+    EXPECT_EQ(lastPage.pixel(margin + 20, 1169 - margin - 5), QColor(Qt::white).rgb());
+}
+
+TEST_F(LayoutTest, AShortGridFitsOnePageAndPrintsToPdf) {
+    AddRows(4);
+    auto* view = Open<CViewTreelist>();
+    EXPECT_EQ(PaintPages(view).size(), 1u);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("grid.pdf"));
+    for (int rows : {0, 300}) {
+        AddRows(rows);
+        view->Rebuild();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        view->PrintTo(printer);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        const int pages =
+            int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "));
+        EXPECT_EQ(pages, view->LastPageCount());
+        EXPECT_EQ(rows == 0, view->LastPageCount() == 1);
+    }
+}
+
+TEST_F(LayoutTest, RenderToBitmapHasTheSizeOfTheGrid) {
+    AddRows(3);
+    auto* view = Open<CViewTreelist>();
+    view->RenderToBitmap();
+    const TLLayout* layout = view->GetGrid()->GetLayout();
+    EXPECT_EQ(view->RenderedBitmap().size(), QSize(layout->clientWidth, layout->clientHeight));
+}
+
+}  // namespace
