@@ -337,7 +337,10 @@ void DV_TreeList::SetExpandedState(HTREEITEM h, bool expand) {
         }
     } else {
         item.main.state &= ~TVIS_EXPANDED;
-        if (item.shown) {
+        if (m_editor.IsOpen() && m_s.items.IsAncestor(h, m_editItem)) {
+            EndEditLabelNow(false);
+        }
+        if (IsItem(h) && m_s.items[h].shown) {
             if (m_s.caret && m_s.items.IsAncestor(h, m_s.caret)) {
                 SetCaret(h, m_s.caretColumn, TVC_UNKNOWN);
             }

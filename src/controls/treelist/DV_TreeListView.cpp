@@ -77,6 +77,9 @@ void DV_TreeList::UpdateScrollBars() {
 void DV_TreeList::SetTopRow(int row) {
     row = std::clamp(row, 0, m_s.MaxTopRow());
     if (row != m_s.topRow) {
+        if (m_editor.IsOpen()) {
+            EndEditLabelNow(false);  // the editor would stay over another row
+        }
         m_s.topRow = row;
         m_toolTipTimer.stop();
         Invalidate();
@@ -91,6 +94,9 @@ void DV_TreeList::SetHorizontalPos(int pos) {
     pos = std::clamp(pos, 0, std::max(0, m_s.layout.RightEdge() - viewport()->width()));
     if (pos == m_s.layout.hpos) {
         return;
+    }
+    if (m_editor.IsOpen()) {
+        EndEditLabelNow(false);
     }
     m_s.layout.hpos = pos;
     if (m_header) {
@@ -245,6 +251,7 @@ void DV_TreeList::Paint(QPainter& painter, bool printMode) {
     frame.firstRow = m_s.topRow;
     frame.hpos = l.hpos;
     frame.maxLines = l.linesFitPartly;
+    frame.printing = true;
     if (printMode) {
         frame.area = QRect(0, l.headerHeight, l.RightEdge(), (l.TotalLines() + 1) * l.rowHeight);
     } else {

@@ -137,7 +137,7 @@ void TreeListPainter::PaintRow(QPainter& p, int row, int y, int hpos, const Fram
         p.setPen(Slot(TreeListColors::Text));
         p.drawRect(QRect(-hpos, my - 1, right - 1, 3));
     }
-    if (h == m_s.caret && m_s.focused) {
+    if (h == m_s.caret && m_s.focused && !frame.printing) {
         const int c = m_s.HasExStyle(TLX_CELLSELECT) ? m_s.caretColumn : 0;
         QRect focus = m_s.HasExStyle(TLX_FULLROWSELECT) && !m_s.HasExStyle(TLX_CELLSELECT)
                           ? QRect(-hpos, y, right, height)

@@ -15,7 +15,8 @@ public:
         int yOrigin = 0;  // y of the first painted row
         int firstRow = 0;
         int hpos = 0;
-        int maxLines = 0;  // lines painted at most
+        int maxLines = 0;       // lines painted at most
+        bool printing = false;  // no focus frame in a picture
     };
 
     TreeListPainter(TreeListState& state, TreeListCellSource& source, const QPalette& palette)

@@ -3,6 +3,7 @@
 #include "controls/treelist/DV_TreeList.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -118,6 +119,17 @@ int main(int argc, char** argv) {
     tree.SelectItem(second, TVGN_CARET);
     tree.show();
 
+    // --edit opens the drop-down combo of the selected row, to look at the in-place editor.
+    if (args.contains(QStringLiteral("--edit"))) {
+        tree.setFocus();
+        tree.SelectCell(second, 4);
+        QTimer::singleShot(100, &tree, [&tree, second] {
+            tree.setFocus();
+            tree.SelectCell(second, 4);
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(&tree, &enter);
+        });
+    }
     if (shot > 0 && shot + 1 < args.size()) {
         const QString file = args[shot + 1];
         QTimer::singleShot(500, &tree, [&tree, file] {
