@@ -36,11 +36,16 @@ void CTreeListCtrl::ShowColumnHeaderMenu(const QPoint& globalPos) {
     m_owner->CloseOpenPopupMenu();
     QMenu* menu = CreateColumnHeaderMenu(this, m_owner->IsColumnLayoutSavedAutomatically());
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    connect(menu, &QMenu::triggered, this, [this](QAction* action) {
-        if (m_owner) {
-            m_owner->OnColumnHeaderCommand(action->data().toInt());
+    // Connected per action, so that the actions of the submenu reach the owner as well.
+    for (QAction* action : menu->findChildren<QAction*>()) {
+        if (const int id = action->data().toInt()) {
+            connect(action, &QAction::triggered, this, [this, id] {
+                if (m_owner) {
+                    m_owner->OnColumnHeaderCommand(id);
+                }
+            });
         }
-    });
+    }
     connect(menu, &QMenu::aboutToHide, this, [this] {
         if (m_owner) {
             m_owner->SetOpenPopupMenu(nullptr);
