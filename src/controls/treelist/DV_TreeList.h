@@ -135,9 +135,6 @@ public:
     // Brings the wrapped lines of every shown row up to date, so that the line totals are exact.
     void ComputeAllLineBreaks();
 
-Q_SIGNALS:
-    void HeaderReleased();
-
 protected:
     // Sends a notification to the handler; returns its answer (0 without handler).
     virtual qintptr Notify(TLNotify& notify);
@@ -189,6 +186,7 @@ private:
     // Columns and header (DV_TreeListColumns.cpp).
     void CreateHeader();
     void SyncHeader();
+    void ResetHeader();
     void OnSectionResized(int logical, int oldSize, int newSize);
     void OnSectionHandleDoubleClicked(int logical);
     int OptimalWidth(int column);

@@ -46,14 +46,16 @@ bool DV_TreeList::eventFilter(QObject* watched, QEvent* event) {
     if (m_header && watched == m_header->viewport() && event->type() == QEvent::MouseButtonRelease) {
         // The header finishes its own drag first; the new order is looked at after that.
         QMetaObject::invokeMethod(
-            this,
-            [this] {
-                OnHeaderReleased();
-                Q_EMIT HeaderReleased();
-            },
-            Qt::QueuedConnection);
+            this, [this] { OnHeaderReleased(); }, Qt::QueuedConnection);
     }
     return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+void DV_TreeList::ResetHeader() {
+    // The header re-creates its sections at default sizes: that is no user resizing a column.
+    m_syncingHeader = true;
+    m_headerModel->Reset();
+    m_syncingHeader = false;
 }
 
 void DV_TreeList::SyncHeader() {
@@ -100,7 +102,7 @@ int DV_TreeList::InsertColumn(int index, const TLColumn& column) {
     if (m_s.caretColumn >= at && m_s.layout.columnCount > 1) {
         ++m_s.caretColumn;
     }
-    m_headerModel->Reset();
+    ResetHeader();
     RelayoutColumns();
     return at;
 }
@@ -120,7 +122,7 @@ bool DV_TreeList::DeleteColumn(int index) {
     if (m_s.caretColumn >= index) {
         m_s.caretColumn = std::max(0, m_s.caretColumn - 1);
     }
-    m_headerModel->Reset();
+    ResetHeader();
     RelayoutColumns();
     return true;
 }
@@ -252,7 +254,7 @@ bool DV_TreeList::CommitColumnOrder() {
         m_header->moveSection(m_header->visualIndex(v), v);
     }
     m_syncingHeader = false;
-    m_headerModel->Reset();
+    ResetHeader();
     RelayoutColumns();
     return commit;
 }
