@@ -152,3 +152,36 @@ TEST_F(TreeListTest, TextCallbacksAskTheParent) {
     };
     EXPECT_EQ(tree->GetItemText(h), "item 42");
 }
+
+TEST_F(TreeListTest, InvalidHandlesAndColumnsFailWithoutAChange) {
+    AddColumn("tree");
+    const HTREEITEM h = Add("a");
+    for (HTREEITEM bad : {HTREEITEM(0), HTREEITEM(2), HTREEITEM(500), TVI_FIRST, TL_MAX_HANDLE}) {
+        EXPECT_FALSE(tree->Expand(bad, TVE_EXPAND));
+        EXPECT_EQ(tree->GetRowOfItem(bad), -1);
+        EXPECT_FALSE(tree->EnsureVisible(bad));
+        EXPECT_EQ(tree->EditLabel(bad, 0), nullptr);
+        EXPECT_EQ(tree->GetItemState(bad, 0xFFFF), 0u);
+        EXPECT_FALSE(tree->SetItemText(bad, 0, "x"));
+        EXPECT_EQ(tree->GetCellTextColor(TLCellId(bad, 0)), CLR_NONE);
+        EXPECT_FALSE(tree->SelectCell(bad ? bad : 77, 0));
+        EXPECT_FALSE(tree->SetInsertMark(bad ? bad : 77, true));
+        QRect rect;
+        EXPECT_FALSE(tree->GetItemRect(bad, &rect, false));
+        EXPECT_TRUE(tree->CreateDragImage(bad).isNull());
+    }
+    EXPECT_FALSE(tree->SetItemText(h, 1, "x"));
+    EXPECT_FALSE(tree->DeleteColumn(3));
+    EXPECT_FALSE(tree->DeleteColumn(-1));
+    EXPECT_EQ(tree->GetColumnWidth(5), 0);
+    TLColumn column;
+    EXPECT_FALSE(tree->GetColumn(1, column));
+    EXPECT_FALSE(tree->SetColumn(-2, column));
+    EXPECT_EQ(tree->GetItemOfRow(-1), 0u);
+    EXPECT_EQ(tree->GetItemOfRow(1), 0u);
+    EXPECT_EQ(tree->SetItemHeight(0), tree->GetItemHeight());
+    EXPECT_EQ(tree->SetIndent(1000), 19);
+    EXPECT_EQ(tree->GetIndent(), 64);
+    EXPECT_EQ(tree->GetCount(), 1);
+    EXPECT_EQ(tree->GetItemText(h), "a");
+}

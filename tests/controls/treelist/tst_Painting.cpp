@@ -180,3 +180,52 @@ TEST_F(RowsTest, LineBreaksAreComputedOnlyForPaintedRows) {
     EXPECT_GT(painted, 0u);
     EXPECT_LE(painted, quint64(tree->GetCountPerPage()));
 }
+
+// Which colour slot a row's background takes, read back from a picture of the window.
+TEST_F(RowsTest, BackgroundSlots) {
+    struct Case {
+        const char* name;
+        quint32 exStyle;
+        bool marked;
+        bool disabled;
+        bool selected;
+        int row;
+        int slot;
+    };
+    const Case cases[] = {
+        {"plain", 0, false, false, false, 0, 0},
+        {"first of alternate", TLX_ALTERNATEROWS, false, false, false, 0, 2},
+        {"second of alternate", TLX_ALTERNATEROWS, false, false, false, 1, 1},
+        {"marked", 0, true, false, false, 0, 12},
+        {"marked second of alternate", TLX_ALTERNATEROWS, true, false, false, 1, 13},
+        {"marked first of alternate", TLX_ALTERNATEROWS, true, false, false, 2, 14},
+        {"grey when disabled", TLX_GREYDISABLED, false, true, false, 0, 15},
+        {"selected full row", TLX_FULLROWSELECT, false, false, true, 0, 8},
+        {"selected full row in slot 2", TLX_FULLROWSELECT | TLX_ALTERNATEROWS, false, false, true, 2, 9},
+    };
+    const COLORREF distinct[TL_COLOR_SLOTS] = {0x000010, 0x000020, 0x000030, 0x000040, 0x000050, 0x000060,
+                                               0x000070, 0x000080, 0x000090, 0x0000A0, 0x0000B0, 0x0000C0,
+                                               0x0000D0, 0x0000E0, 0x0000F0, 0x00F000};
+    for (int s = 0; s < TL_COLOR_SLOTS; ++s) {
+        if (s != 3 && s != 4) {
+            tree->SetBkColor(s, distinct[s]);
+        }
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        tree->SetExtendedStyle(0, c.exStyle);
+        tree->setEnabled(!c.disabled);
+        TLColumn mark;
+        mark.mask = TLCF_MARK;
+        mark.fmt = c.marked ? TLCFMT_MARK : 0;
+        tree->SetColumn(1, mark);
+        tree->SelectItem(c.selected ? rows[size_t(c.row)] : 0, TVGN_CARET);
+        const TLLayout* layout = tree->GetLayout();
+        QImage image(layout->clientWidth, layout->clientHeight, QImage::Format_RGB32);
+        QPainter painter(&image);
+        tree->Paint(painter, false);
+        painter.end();
+        const int y = layout->headerHeight + c.row * layout->rowHeight + layout->rowHeight / 2;
+        EXPECT_EQ(image.pixelColor(layout->ColumnLeft(1) + 110, y), ToColor(distinct[c.slot]));
+    }
+}
