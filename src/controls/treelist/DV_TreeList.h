@@ -172,8 +172,6 @@ private:
     bool ExpandItem(HTREEITEM h, int code, bool notify);
     void SetExpandedState(HTREEITEM h, bool expand);
     void SortRowsOf(HTREEITEM parent, const std::function<bool(HTREEITEM, HTREEITEM)>& less, bool recurse);
-    bool ApplyItem(const TLItem& item);
-    void ReadItem(TLItem& item);
     void ClampTopRow();
 
     // Selection (DV_TreeListSelection.cpp).
@@ -245,7 +243,6 @@ private:
     HTREEITEM m_dragItem = 0;
     Qt::MouseButton m_dragButton = Qt::NoButton;
     QTimer m_toolTipTimer;
-    QPoint m_toolTipPos;
     HTREEITEM m_hoverItem = 0;
     int m_hoverColumn = -1;
 };

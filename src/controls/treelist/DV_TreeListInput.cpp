@@ -184,7 +184,6 @@ void DV_TreeList::RestartToolTipTimer(const QPoint& pos) {
     if (!m_s.toolTips || !h || !m_s.IsValidColumn(hit.column) || m_s.layout.Wraps(hit.column)) {
         return;
     }
-    m_toolTipPos = pos;
     m_toolTipTimer.start();
 }
 

@@ -129,8 +129,8 @@ void DV_TreeList::DeleteBranch(HTREEITEM h) {
         if (item.main.state & TVIS_SELECTED) {
             --m_s.selectedCount;
         }
-        for (HTREEITEM* ref : {&m_s.caret, &m_s.anchor, &m_s.dropTarget, &m_s.insertMark, &m_s.hot,
-                               &m_dragItem, &m_hoverItem}) {
+        for (HTREEITEM* ref :
+             {&m_s.caret, &m_s.anchor, &m_s.dropTarget, &m_s.insertMark, &m_dragItem, &m_hoverItem}) {
             if (*ref == d) {
                 *ref = 0;
             }

@@ -29,8 +29,9 @@ QString CutText(const QFontMetrics& fm, const QString& text, int width) {
     return text.left(n) + dots;
 }
 
+// Room for the text: the cell width less the 2 pixels before the text (and its images).
 int TextWidthOf(const TreeListCellParts& parts) {
-    return parts.cell.right() - 2 - parts.textLeft;
+    return parts.cell.left() + parts.cell.width() - parts.textLeft;
 }
 
 }  // namespace

@@ -52,7 +52,6 @@ struct TreeListState {
     int dropColumn = 0;
     HTREEITEM insertMark = 0;
     bool insertMarkAfter = false;
-    HTREEITEM hot = 0;
     bool enabled = true;
     bool focused = false;
     bool toolTips = true;
