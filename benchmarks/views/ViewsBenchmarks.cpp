@@ -26,6 +26,7 @@ std::unique_ptr<CReqDoc> MakeProject() {
             requirement->m_strTitle = QStringLiteral("Requirement %1.%2").arg(b).arg(r);
             requirement->m_strDescription = QStringLiteral("What requirement %1.%2 asks for").arg(b).arg(r);
             requirement->m_nParentId = parent;
+            requirement->m_timeModified = 1700000000 + b * kBranchRows + r;
             if (r == 0) {
                 parent = requirement->m_nId;
             }

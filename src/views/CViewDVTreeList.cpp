@@ -39,8 +39,6 @@ void CViewDVTreeList::OnInitialUpdate() {
         m_grid->show();
     }
     ApplyColours();
-    m_hSelectedItem = 0;
-    m_nSelectedColumn = 0;
     m_columns.CopyFrom(*FamilyColumnSet());
     BuildColumnsAndRows();
 }
@@ -96,9 +94,7 @@ qintptr CViewDVTreeList::OnTreeListNotify(DV_TreeList& control, TLNotify& notify
         case NM_RETURN:
             return OnEnterInCell();
         case TVN_SELCHANGEDW:
-            m_hSelectedItem = notify.hItem;
-            m_nSelectedColumn = notify.column;
-            m_nSelectedState = notify.itemNew.state;
+            // The grid's caret is the selection the commands use; a menu of the old one goes.
             CloseOpenPopup();
             return 0;
         case TVN_BEGINDRAGW:

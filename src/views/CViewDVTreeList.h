@@ -220,9 +220,6 @@ private:
 
     CTreeListCtrl* m_grid = nullptr;
     CDVColumn m_columns;
-    HTREEITEM m_hSelectedItem = 0;
-    int m_nSelectedColumn = 0;
-    quint32 m_nSelectedState = 0;
     bool m_bDragging = false;
     HTREEITEM m_hDragSource = 0;
     HTREEITEM m_hDropTarget = 0;

@@ -361,7 +361,7 @@ void CViewDVTreeList::DeleteRowsAndColumns() {
         EndDrag();
     }
     m_grid->DeleteAllItems();
-    m_hSelectedItem = m_hCutItem = m_hCopySource = m_hDragSource = m_hDropTarget = 0;
+    m_hCutItem = m_hCopySource = m_hDragSource = m_hDropTarget = 0;
     for (int i = m_grid->GetColumnCount() - 1; i >= 0; --i) {
         m_grid->DeleteColumn(i);
     }

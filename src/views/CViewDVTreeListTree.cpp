@@ -388,7 +388,7 @@ void CViewDVTreeList::MoveDown() {
 
 void CViewDVTreeList::DeleteRow(HTREEITEM item) {
     // Marks on rows of the branch would otherwise name handles the grid gives out again.
-    for (HTREEITEM* mark : {&m_hCutItem, &m_hCopySource, &m_hDragSource, &m_hDropTarget, &m_hSelectedItem}) {
+    for (HTREEITEM* mark : {&m_hCutItem, &m_hCopySource, &m_hDragSource, &m_hDropTarget}) {
         if (*mark != 0 && IsInBranch(*mark, item)) {
             *mark = 0;
         }

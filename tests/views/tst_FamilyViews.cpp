@@ -2,6 +2,7 @@
 #include "ViewFixture.h"
 
 #include "views/CViewActors.h"
+#include "views/CViewMotherDV.h"
 #include "views/CViewTreelist.h"
 #include "views/CViewUseCaseList.h"
 #include "views/CViewUseCaseSteps.h"
@@ -250,6 +251,53 @@ TEST_F(FamilyViewsTest, CommandsWithoutTheirDialogsChangeNothing) {
     EXPECT_EQ(Cell(view, r->m_nId, 0), QStringLiteral("Edited"));
     EXPECT_EQ(r->m_timeModified, 1700000000);
     EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(FamilyViewsTest, WindowCommandsAskTheHostForTheirViewType) {
+    CUseCase* useCase = AddUseCase(QStringLiteral("Order"));
+    AddRequirement(QStringLiteral("R"));
+    std::vector<std::pair<int, qint32>> opened;  // view type, steps use case
+    std::vector<int> switched;
+    CViewDVTreeList* useCases = Open<CViewUseCaseList>();
+    CDVViewHost::Instance().openNewWindow = [&](CReqDoc* d) {
+        opened.emplace_back(d->m_nNextViewType, d->m_nNextStepsUseCaseId);
+    };
+    CDVViewHost::Instance().switchViewType = [&](CViewChildDV* view, int type) {
+        EXPECT_EQ(view, useCases);
+        switched.push_back(type);
+    };
+    useCases->OnCommand(DVCmd::NewWindow);
+    Select(useCases, useCase->m_nId);
+    useCases->OnCommand(DVCmd::EditUseCaseSteps);
+    useCases->OnColumnHeaderCommand(DVCmd::ViewActors);
+    useCases->OnColumnHeaderCommand(DVCmd::ViewOverview);
+    EXPECT_EQ(opened, (std::vector<std::pair<int, qint32>>{{1, 0}, {2, useCase->m_nId}}));
+    EXPECT_EQ(doc.m_nNextViewType, CReqDoc::ViewNone);
+    EXPECT_EQ(switched, (std::vector<int>{3, 5}));
+}
+
+TEST_F(FamilyViewsTest, MotherViewsHostTheViewOfTheRequestedType) {
+    CUseCase* folder = AddUseCase(QStringLiteral("Folder"));
+    AddUseCase(QStringLiteral("Order"));
+    AddRequirement(QStringLiteral("R"));
+    struct Case {
+        int requested;
+        qint32 stepsUseCase;
+        int viewType;
+    };
+    const Case cases[] = {{0, 0, 0}, {1, 0, 1}, {2, 999, 2}, {3, 0, 3}, {4, 0, 0}, {7, 0, 0}};
+    for (const Case& c : cases) {
+        doc.m_nNextViewType = c.requested;
+        doc.m_nNextStepsUseCaseId = c.stepsUseCase;
+        CViewMotherDV mother(&doc);
+        mother.OnInitialUpdate();
+        ASSERT_NE(mother.GetHostedView(), nullptr);
+        EXPECT_EQ(mother.GetHostedView()->ViewType(), c.viewType) << c.requested;
+        if (c.viewType == CReqDoc::ViewSteps) {
+            EXPECT_EQ(static_cast<CViewUseCaseSteps*>(mother.GetHostedView())->GetUseCase(), folder);
+            EXPECT_EQ(doc.m_nStepsUseCaseId, folder->m_nId);
+        }
+    }
 }
 
 // Texts of a menu in order, submenus indented, and the ids shown disabled.
