@@ -89,9 +89,10 @@ qintptr DV_TreeList::Notify(TLNotify& notify) {
     return m_handler ? m_handler->OnTreeListNotify(*this, notify) : 0;
 }
 
-qintptr DV_TreeList::SendItemNotify(int code, HTREEITEM h, int column, int action) {
+qintptr DV_TreeList::SendItemNotify(int code, HTREEITEM h, int column, int action, const QPoint& pt) {
     TLNotify n;
     n.code = code;
+    n.pt = pt;
     n.action = action;
     n.hItem = h;
     n.column = column;

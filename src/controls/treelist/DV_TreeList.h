@@ -163,7 +163,7 @@ private:
     QString DisplayText(HTREEITEM h, int column) override;
     int DisplayImage(HTREEITEM h, int column) override;
 
-    qintptr SendItemNotify(int code, HTREEITEM h, int column, int action = 0);
+    qintptr SendItemNotify(int code, HTREEITEM h, int column, int action = 0, const QPoint& pt = QPoint());
     bool IsItem(HTREEITEM h) const { return m_s.items.IsValid(h); }
     HTREEITEM ToParent(HTREEITEM h) const { return h == TVI_ROOT ? 0 : h; }
 

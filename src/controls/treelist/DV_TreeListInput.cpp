@@ -99,7 +99,7 @@ void DV_TreeList::mousePressEvent(QMouseEvent* event) {
         SetCaret(h, column, TVC_BYMOUSE);
     }
     if (code != 0) {
-        SendItemNotify(code, IsItem(h) ? h : 0, std::max(0, column));
+        SendItemNotify(code, IsItem(h) ? h : 0, std::max(0, column), 0, hit.pt);
     }
     event->accept();
 }
@@ -127,9 +127,9 @@ void DV_TreeList::mouseDoubleClickEvent(QMouseEvent* event) {
                 Expand(h, TVE_TOGGLE);
             }
         }
-        SendItemNotify(NM_DBLCLK, IsItem(h) ? h : 0, column);
+        SendItemNotify(NM_DBLCLK, IsItem(h) ? h : 0, column, 0, hit.pt);
     } else if (event->button() == Qt::RightButton) {
-        SendItemNotify(NM_RDBLCLK, IsItem(h) ? h : 0, column);
+        SendItemNotify(NM_RDBLCLK, IsItem(h) ? h : 0, column, 0, hit.pt);
     }
     event->accept();
 }

@@ -405,7 +405,12 @@ bool DV_TreeList::SelectItem(HTREEITEM h, int code) {
                 Invalidate();
                 return true;
             }
-            return IsItem(h) && SetCaret(h, m_s.caretColumn, TVC_UNKNOWN);
+            // Like a click: the row is revealed (parents expanded) and scrolled into view.
+            if (!IsItem(h) || !SetCaret(h, m_s.caretColumn, TVC_UNKNOWN)) {
+                return false;
+            }
+            EnsureVisible(h, m_s.caretColumn);
+            return true;
         case TVGN_FIRSTVISIBLE:
             if (!IsItem(h) || !EnsureVisible(h, -1)) {
                 return false;

@@ -9,6 +9,8 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -44,6 +46,7 @@ QWidget* TreeListEditor::Open(Kind kind, const QRect& rect, const QFont& font, c
     Close();
     m_kind = kind;
     m_changed = false;
+    m_wheel = 0;
     if (kind == EditBox) {
         auto* edit = new QLineEdit(m_parent);
         edit->setFrame(false);
@@ -64,6 +67,9 @@ QWidget* TreeListEditor::Open(Kind kind, const QRect& rect, const QFont& font, c
             combo->lineEdit()->installEventFilter(this);
             connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this] { m_changed = true; });
         }
+        // An open list scrolls by one entry per wheel notch.
+        combo->view()->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+        combo->view()->viewport()->installEventFilter(this);
         // Choosing an entry in the list ends the edit and keeps it.
         connect(combo, &QComboBox::activated, this, [this] {
             m_changed = true;
@@ -115,6 +121,18 @@ void TreeListEditor::End(bool keep, bool byEnter) {
 
 bool TreeListEditor::eventFilter(QObject* watched, QEvent* event) {
     if (!m_widget) {
+        return false;
+    }
+    if (event->type() == QEvent::Wheel) {
+        auto* combo = qobject_cast<QComboBox*>(m_widget.data());
+        if (combo && watched == combo->view()->viewport()) {
+            m_wheel += static_cast<QWheelEvent*>(event)->angleDelta().y();
+            const int steps = m_wheel / 120;
+            m_wheel -= steps * 120;
+            QScrollBar* bar = combo->view()->verticalScrollBar();
+            bar->setValue(bar->value() - steps);
+            return true;
+        }
         return false;
     }
     if (event->type() == QEvent::KeyPress) {

@@ -48,4 +48,5 @@ private:
     Kind m_kind = EditBox;
     bool m_changed = false;
     bool m_ending = false;
+    int m_wheel = 0;  // wheel units not yet turned into list steps
 };

@@ -1,8 +1,11 @@
 // Edit modes and the in-place editor.
 #include "TreeListFixture.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 class EditingTest : public TreeListTest {
 protected:
@@ -212,4 +215,29 @@ TEST_F(EditingTest, EditorGeometryFollowsTheCellText) {
     tree->EndEditLabelNow(true);
     EXPECT_EQ(tree->GetEditControl(), nullptr);
     EXPECT_TRUE(recorder.Of(TVN_ENDLABELEDITW).back().textNull);
+}
+
+TEST_F(EditingTest, WheelStepsAnOpenListByOneEntryPerNotch) {
+    QStringList entries;
+    for (int i = 0; i < 60; ++i) {
+        entries << QString("entry %1").arg(i);
+    }
+    tree->SetColumnEdit(TLEditSetting(1, TLE_MODE_LIST, 0), entries);
+    PressEnterOn(1);
+    auto* combo = qobject_cast<QComboBox*>(tree->GetEditControl());
+    ASSERT_NE(combo, nullptr);
+    QScrollBar* bar = combo->view()->verticalScrollBar();
+    bar->setRange(0, 50);  // the list is not laid out while it is closed
+    bar->setValue(10);
+    QWidget* list = combo->view()->viewport();
+    QWheelEvent notch(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(list, &notch);
+    EXPECT_EQ(bar->value(), 11);
+    QWheelEvent half(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 60), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(list, &half);
+    EXPECT_EQ(bar->value(), 11);
+    QApplication::sendEvent(list, &half);
+    EXPECT_EQ(bar->value(), 10);
 }

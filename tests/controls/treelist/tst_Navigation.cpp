@@ -62,9 +62,8 @@ TEST_F(NavigationTest, ExpandingNotifiesAndCanBeRefused) {
 }
 
 TEST_F(NavigationTest, CollapsingMovesTheCaretOutOfTheBranch) {
-    tree->Expand(top[0], TVE_EXPAND);
-    tree->Expand(kids[1], TVE_EXPAND);
-    ASSERT_TRUE(tree->SelectItem(grandchild, TVGN_CARET));
+    ASSERT_TRUE(tree->SelectItem(grandchild, TVGN_CARET));  // reveals the row
+    EXPECT_EQ(tree->GetRowOfItem(grandchild), 3);
     tree->Expand(top[0], TVE_COLLAPSE);
     EXPECT_EQ(tree->GetNextItem(0, TVGN_CARET), top[0]);
     EXPECT_EQ(tree->GetItemState(top[0], TVIS_SELECTED), TVIS_SELECTED);
