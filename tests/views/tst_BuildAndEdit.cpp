@@ -106,7 +106,7 @@ TEST_F(BuildAndEditTest, TitleEditTakesTheRoadThroughTheObject) {
     doc.m_version = VersionNumber{true, QString(), 2, 3, 0};
     auto* view = Open<CViewTreelist>();
     Select(view, other->m_nId, 0);
-    QTest::keyClick(view->GetGrid(), Qt::Key_Return);
+    view->OnCommand(DVCmd::EditField);
     auto* editor = qobject_cast<QLineEdit*>(view->GetGrid()->GetEditControl());
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("Renamed"));
@@ -138,6 +138,29 @@ TEST_F(BuildAndEditTest, SteppedApprovalIsAppliedAndARefusalPutsTheStoredValueBa
     EXPECT_EQ(Cell(view, top->m_nId, 1), QStringLiteral("Yes"));
     EXPECT_EQ(view->GetGrid()->GetItemImage(view->FindRowOfObject(top->m_nId), 1), 8);
     EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(BuildAndEditTest, AListParameterTakesAnEntryAndRefusesOtherText) {
+    SetColumns(doc.m_colsRequirements, {407, 100000});
+    auto* view = Open<CViewTreelist>();
+    const HTREEITEM row = view->FindRowOfObject(top->m_nId);
+    auto endEdit = [&](const QString& text) {
+        TLNotify notify;
+        notify.code = TVN_ENDLABELEDITW;
+        notify.hItem = row;
+        notify.column = 1;
+        notify.text = text;
+        return view->OnTreeListNotify(*view->GetGrid(), notify);
+    };
+    EXPECT_EQ(endEdit(QStringLiteral("Low")), 1);
+    EXPECT_EQ(Cell(view, top->m_nId, 1), QStringLiteral("Low"));
+    EXPECT_EQ(top->m_timeModified, 1700000000);
+
+    view->GetGrid()->SetItemText(row, 1, QStringLiteral("Urgent"));
+    clock.Set(1700000100);
+    endEdit(QStringLiteral("Urgent"));
+    EXPECT_EQ(Cell(view, top->m_nId, 1), QStringLiteral("Low"));
+    EXPECT_EQ(top->m_timeModified, 1700000000);
 }
 
 TEST_F(BuildAndEditTest, AnEditRefreshesTheVisibleRowsOfEveryOpenView) {

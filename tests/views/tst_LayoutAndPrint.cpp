@@ -188,4 +188,67 @@ TEST_F(LayoutTest, RenderToBitmapHasTheSizeOfTheGrid) {
     EXPECT_EQ(view->RenderedBitmap().size(), QSize(layout->clientWidth, layout->clientHeight));
 }
 
+TEST_F(LayoutTest, ColoursFollowTheFamilyAndTheLinkSettings) {
+    AddRows(1);
+    struct Case {
+        qint32 rowColour;
+        bool linked;
+        qint32 linkedColour;
+        bool gridLines;
+        bool gridLinesLinked;
+        COLORREF slot1;
+        quint32 style;
+    };
+    constexpr quint32 base = TLX_CELLSELECT | TLX_FULLROWSELECT;
+    constexpr quint32 lines = TLX_ROWLINES | TLX_COLUMNLINES;
+    const Case cases[] = {
+        {0x00FBFBFB, false, -2, true, false, 0x00FBFBFB, base | TLX_ALTERNATEROWS | lines},
+        {-1, false, -2, false, true, CLR_NONE, base},
+        {0x00FBFBFB, true, -2, false, true, 0x00FBFBFB, base | TLX_ALTERNATEROWS | lines},
+        {0x00FBFBFB, true, 0x00112233, true, false, 0x00112233, base | TLX_ALTERNATEROWS},
+        {0x00FBFBFB, true, -1, true, true, CLR_NONE, base | lines},
+    };
+    auto* view = Open<CViewTreelist>();
+    for (const Case& c : cases) {
+        doc.m_clrAltRequirement = c.rowColour;
+        doc.m_bLinked = c.linked;
+        doc.m_clrAltLinked = c.linkedColour;
+        doc.m_bGridLines = c.gridLines;
+        doc.m_bGridLinesLinked = c.gridLinesLinked;
+        view->GetGrid()->SetExtendedStyle(0xFFFFFFFFu, TLX_MULTISELECT);
+        view->ApplyColours();
+        EXPECT_EQ(view->GetGrid()->GetExtendedStyle(), c.style) << c.rowColour << " " << c.linked;
+        if (c.slot1 != CLR_NONE) {
+            EXPECT_EQ(view->GetGrid()->GetBkColor(1), c.slot1);
+        }
+    }
+}
+
+TEST_F(LayoutTest, TheDocumentExtentFollowsTheViewSize) {
+    AddRows(1);
+    auto* view = Open<CViewTreelist>();
+    view->resize(400, 200);
+    const qreal dpiX = view->logicalDpiX();
+    const qreal dpiY = view->logicalDpiY();
+    EXPECT_EQ(doc.m_sizeExtent.cx, qRound(400 * 2540.0 / dpiX));
+    EXPECT_EQ(doc.m_sizeExtent.cy, qRound(200 * 2540.0 / dpiY));
+    EXPECT_EQ(view->GetGrid()->size(), QSize(400, 200));
+}
+
+TEST_F(LayoutTest, FirstActivationRestoresTheTopRowAndTheWidthsOnce) {
+    AddRows(60);
+    SetColumns(doc.m_colsRequirements, {407, 402});
+    doc.m_colsRequirements.m_widths = {150, 90};
+    doc.m_colsRequirements.m_bFirstColumnHidden = true;
+    doc.m_colsRequirements.m_nTopObjectId = doc.m_requirements.at(20)->m_nId;
+    doc.m_sizeExtentShown = DVSize{0, 0};
+    auto* view = Open<CViewTreelist>();
+    EXPECT_TRUE(view->OnFirstActivation());
+    EXPECT_EQ(view->ObjectOf(view->GetGrid()->GetNextItem(0, TVGN_FIRSTVISIBLE))->m_nId,
+              doc.m_colsRequirements.m_nTopObjectId);
+    EXPECT_EQ(view->GetGrid()->GetColumnWidth(0), 0);
+    EXPECT_EQ(view->GetGrid()->GetColumnWidth(1), 90);
+    EXPECT_FALSE(view->OnFirstActivation());
+}
+
 }  // namespace
