@@ -115,7 +115,13 @@ QString DV_TreeList::DisplayText(HTREEITEM h, int column) {
     n.itemNew.hItem = h;
     n.itemNew.cChildren = column;
     n.itemNew.lParam = m_s.items[h].lParam;
+    // A parent that reads the callback text while supplying it would ask itself forever.
+    if (m_inDispInfo) {
+        return QString();
+    }
+    m_inDispInfo = true;
     Notify(n);
+    m_inDispInfo = false;
     return n.itemNew.text;
 }
 

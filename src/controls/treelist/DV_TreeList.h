@@ -236,6 +236,7 @@ private:
     bool m_syncingHeader = false;
     bool m_scrollBarsPending = false;
     bool m_updatePending = false;
+    bool m_inDispInfo = false;
     bool m_syncingScroll = false;
     int m_spreadWidth = 0;  // rows area width the proportional columns were last spread over
     int m_wheelRemainder = 0;

@@ -228,6 +228,8 @@ void DV_TreeList::Invalidate() {
 
 void DV_TreeList::paintEvent(QPaintEvent* event) {
     m_updatePending = false;
+    // Figures a print preparation left in the layout record do not outlive the picture.
+    UpdatePageFigures();
     if (m_scrollBarsPending) {
         UpdateScrollBars();
     }

@@ -145,8 +145,10 @@ TEST_F(TreeListTest, TextCallbacksAskTheParent) {
     insert.item.textCallback = true;
     insert.item.lParam = 42;
     const HTREEITEM h = tree->InsertItem(insert);
-    recorder.hook = [](DV_TreeList&, TLNotify& n) {
+    recorder.hook = [](DV_TreeList& control, TLNotify& n) {
         if (n.code == TVN_GETDISPINFOW) {
+            // Reading the cell from inside its own callback gets nothing rather than recursing.
+            EXPECT_EQ(control.GetItemText(n.hItem), QString());
             n.itemNew.text = QString("item %1").arg(n.itemNew.lParam);
         }
     };
