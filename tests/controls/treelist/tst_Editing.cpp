@@ -241,3 +241,12 @@ TEST_F(EditingTest, WheelStepsAnOpenListByOneEntryPerNotch) {
     QApplication::sendEvent(list, &half);
     EXPECT_EQ(bar->value(), 10);
 }
+
+TEST_F(EditingTest, CtrlEnterActsAsAClickOnTheCellIcon) {
+    tree->SetColumnEdit(TLEditSetting(1, TLE_MODE_CYCLEICON, TLE_ICONCLICK), QString("a|b"));
+    tree->SetItemText(row, 1, "a");
+    ASSERT_TRUE(tree->SelectCell(row, 1));
+    QTest::keyClick(tree.get(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(tree->GetItemText(row, 1), "b");
+    EXPECT_EQ(tree->GetEditControl(), nullptr);
+}

@@ -272,3 +272,30 @@ TEST_F(InputTest, NewRowsGetAnUncheckedBoxWithCheckBoxes) {
     AddColumn("tree", 150);
     EXPECT_EQ(STATEIMAGEINDEX(tree->GetItemState(Add("x"), TVIS_STATEIMAGEMASK)), 1);
 }
+
+TEST_F(InputTest, ShiftExtendsAndCtrlMovesOnlyTheCaretWithMultipleSelection) {
+    tree->SetExtendedStyle(TLX_MULTISELECT, TLX_MULTISELECT);
+    AddRows({"a", "b", "c", "d"});
+    tree->SelectItem(rows[0], TVGN_CARET);
+    QTest::mouseClick(Viewport(), Qt::LeftButton, {}, CellCentre(rows[0], 1));  // sets the anchor
+    Key(Qt::Key_Down, Qt::ShiftModifier);
+    Key(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(tree->GetSelectedCount(), 3);
+    Key(Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(Caret(), rows[3]);
+    EXPECT_EQ(tree->GetItemState(rows[3], TVIS_SELECTED), 0u);
+    EXPECT_EQ(tree->GetSelectedCount(), 3);
+    Key(Qt::Key_Up);
+    EXPECT_EQ(tree->GetSelectedCount(), 1);
+    EXPECT_EQ(tree->GetNextItem(TVI_ROOT, TVGN_NEXTSELECTED), rows[2]);
+}
+
+TEST_F(InputTest, TrackSelectHighlightsTheRowUnderTheMouse) {
+    Create(kStyle | TVS_TRACKSELECT);
+    AddColumn("tree", 150);
+    AddRows({"a", "b"});
+    QTest::mouseMove(Viewport(), CellCentre(rows[1], 0));
+    EXPECT_EQ(tree->GetNextItem(0, TVGN_DROPHILITE), rows[1]);
+    QTest::mouseMove(Viewport(), CellCentre(rows[0], 0));
+    EXPECT_EQ(tree->GetNextItem(0, TVGN_DROPHILITE), rows[0]);
+}
