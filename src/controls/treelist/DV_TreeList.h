@@ -9,7 +9,6 @@
 #include <QAbstractScrollArea>
 #include <QTimer>
 #include <functional>
-#include <memory>
 
 class DV_TreeList;
 class QHeaderView;
@@ -27,7 +26,9 @@ protected:
 
 // A tree whose rows carry further columns, with a header, per-column edit modes, per-cell colours,
 // multi-line rows and print support. It knows nothing of what the rows mean: it reports every user
-// action to its handler, which decides.
+// action to its handler, which decides. The handler may call the control from inside a notification.
+// The control lives on the GUI thread only, so its state needs no lock; Qt double-buffers its painting.
+// Items are not reported deleted when the control is destroyed: by then its owner is gone.
 class DV_TreeList : public QAbstractScrollArea, private TreeListCellSource {
     Q_OBJECT
 public:
