@@ -3,8 +3,10 @@
 
 #include "controls/treelist/TreeListTextWrap.h"
 
+#include <QHeaderView>
 #include <QImage>
 #include <QPainter>
+#include <QScrollBar>
 #include <QToolTip>
 
 namespace {
@@ -228,4 +230,57 @@ TEST_F(RowsTest, BackgroundSlots) {
         const int y = layout->headerHeight + c.row * layout->rowHeight + layout->rowHeight / 2;
         EXPECT_EQ(image.pixelColor(layout->ColumnLeft(1) + 110, y), ToColor(distinct[c.slot]));
     }
+}
+
+TEST_F(RowsTest, VerticalScrollingStopsAtTheFirstLineOfARow) {
+    tree->SetItemText(rows[0], 1, kLong);
+    tree->SetItemText(rows[5], 1, kLong);
+    Repaint();
+    QCoreApplication::processEvents();
+    const TLLayout* layout = tree->GetLayout();
+    const int firstLines = RowHeightOf(rows[0]) / layout->rowHeight;
+    ASSERT_GE(firstLines, 2);
+    QScrollBar* bar = tree->verticalScrollBar();
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(tree->GetNextItem(0, TVGN_FIRSTVISIBLE), rows[1]);
+    EXPECT_EQ(layout->firstLine, firstLines);
+    EXPECT_EQ(bar->value(), firstLines);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(tree->GetNextItem(0, TVGN_FIRSTVISIBLE), rows[0]);
+    // A page moves by the wholly fitting lines less one, to the row holding that line.
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    const HTREEITEM top = tree->GetNextItem(0, TVGN_FIRSTVISIBLE);
+    QRect topRect;
+    tree->GetItemRect(top, &topRect, false, 1);
+    EXPECT_EQ(topRect.top(), 0);
+    EXPECT_LE(layout->firstLine, layout->linesFitWholly - 1);
+    EXPECT_GT(layout->firstLine + RowHeightOf(top) / layout->rowHeight, layout->linesFitWholly - 1);
+    // Dragging the slider to a line inside a wrapped row shows that row from its start.
+    bar->setValue(1);
+    EXPECT_EQ(tree->GetNextItem(0, TVGN_FIRSTVISIBLE), rows[0]);
+    EXPECT_EQ(bar->value(), 0);
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(tree->GetNextItem(0, TVGN_LASTVISIBLE), rows[49]);
+    QRect last;
+    tree->GetItemRect(rows[49], &last, false, 1);
+    EXPECT_LE(last.bottom(), layout->heightBelowHeader);
+    EXPECT_GT(last.bottom() + layout->rowHeight, layout->heightBelowHeader - layout->rowHeight);
+}
+
+TEST_F(RowsTest, HorizontalScrollingInPixelsMovesTheHeaderAlong) {
+    AddColumn("wide", 500);
+    QCoreApplication::processEvents();
+    const TLLayout* layout = tree->GetLayout();
+    QScrollBar* bar = tree->horizontalScrollBar();
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(layout->hpos, 16);
+    EXPECT_EQ(tree->GetHeader()->offset(), 16);
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(layout->hpos, layout->RightEdge() - layout->clientWidth);
+    ASSERT_TRUE(tree->EnsureVisible(rows[0], 0));
+    EXPECT_EQ(layout->hpos, 0);
+    TLHitTestInfo hit;
+    hit.pt = QPoint(10, 5);
+    tree->HitTest(hit);
+    EXPECT_EQ(hit.column, 0);
 }
