@@ -37,6 +37,9 @@ void CViewDVTreeList::OnInitialUpdate() {
         m_grid->SetImageList(TVSIL_NORMAL, CViewImageList::Get());
         m_grid->setGeometry(rect());
         m_grid->show();
+    } else {
+        // A second initial update builds the view anew instead of adding to it.
+        DeleteRowsAndColumns();
     }
     ApplyColours();
     m_columns.CopyFrom(*FamilyColumnSet());

@@ -79,6 +79,10 @@ TEST_F(BuildAndEditTest, AnEmptyColumnSetShowsTheTitleColumn) {
     EXPECT_EQ(view->FieldIdOfColumn(0), 407);
     EXPECT_EQ(view->GetGrid()->GetLayout()->columns[0].headerText, QStringLiteral("Requirement"));
     EXPECT_EQ(RowIds(view), (std::vector<qint32>{top->m_nId, child->m_nId, other->m_nId}));
+    // Another initial update builds the same view, not a second set of columns and rows.
+    view->OnInitialUpdate();
+    EXPECT_EQ(view->GetGrid()->GetColumnCount(), 1);
+    EXPECT_EQ(view->GetGrid()->GetCount(), 3);
 }
 
 TEST_F(BuildAndEditTest, RowsEndAtAnObjectBeforeItsParentYetTheObjectStaysInTheProject) {
