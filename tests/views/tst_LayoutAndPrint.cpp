@@ -1,6 +1,7 @@
 // Column layout commands, rebuilding, printing and the off-screen picture.
 #include "ViewFixture.h"
 
+#include "views/CViewMotherDV.h"
 #include "views/CViewTreelist.h"
 
 #include <QFile>
@@ -43,6 +44,50 @@ TEST_F(LayoutTest, SavedColumnWidthsComeBackOnReset) {
     view->OnCommand(DVCmd::ResetColumns);
     EXPECT_EQ(view->GetGrid()->GetColumnWidth(1), 150);
     EXPECT_EQ(view->GetGrid()->GetCount(), 3);
+}
+
+TEST_F(LayoutTest, ChosenColumnsKeepTheCurrentWidthsWhenAsked) {
+    AddRows(2);
+    SetColumns(doc.m_colsRequirements, {407, 402});
+    auto* view = Open<CViewTreelist>();
+    view->GetGrid()->SetColumnWidth(1, 130);
+    bool keep = true;
+    CDVViewHost::Instance().chooseColumns = [&](CViewDVTreeList* chosenFor, bool& keepWidths) {
+        chosenFor->ViewColumns().AddColumn(403, 0, 0);
+        keepWidths = keep;
+        return true;
+    };
+    view->OnCommand(DVCmd::ChooseColumns);
+    ASSERT_EQ(view->GetGrid()->GetColumnCount(), 3);
+    EXPECT_EQ(view->FieldIdOfColumn(2), 403);
+    EXPECT_EQ(view->GetGrid()->GetColumnWidth(1), 130);
+    EXPECT_GT(view->GetGrid()->GetColumnWidth(2), 0);
+    EXPECT_TRUE(doc.IsModified());
+
+    keep = false;
+    view->OnCommand(DVCmd::ChooseColumns);
+    EXPECT_EQ(view->GetGrid()->GetColumnCount(), 4);
+    EXPECT_TRUE(view->ViewColumns().m_widths.empty());
+}
+
+TEST_F(LayoutTest, SavingCollectsTheLayoutOfEveryOpenView) {
+    AddRows(2);
+    SetColumns(doc.m_colsRequirements, {407, 402});
+    doc.m_nNextViewType = CReqDoc::ViewRequirements;
+    CViewMotherDV mother(&doc);
+    mother.resize(600, 300);
+    mother.show();
+    mother.OnInitialUpdate();
+    auto* view = static_cast<CViewDVTreeList*>(mother.GetHostedView());
+    view->GetGrid()->SetColumnWidth(1, 111);
+    doc.m_bSaveColumnsAutomatically = false;
+    doc.CollectColumnLayouts();
+    EXPECT_TRUE(doc.m_colsRequirements.m_widths.empty());
+    doc.m_bSaveColumnsAutomatically = true;
+    doc.CollectColumnLayouts();
+    ASSERT_EQ(doc.m_colsRequirements.m_widths.size(), 2u);
+    EXPECT_EQ(doc.m_colsRequirements.m_widths[1], 111);
+    EXPECT_EQ(doc.m_colsRequirements.m_nTopObjectId, doc.m_requirements.first()->m_nId);
 }
 
 TEST_F(LayoutTest, StoredWidthsApplyOnlyWhenTheyMatchTheColumns) {
