@@ -11,6 +11,7 @@
 #include <QCommandLineParser>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
@@ -125,6 +126,10 @@ bool CDovalintra2App::InitInstance(const QStringList& arguments, int& exitCode) 
     m_app.setWindowIcon(DVIcons::Application());
 
     m_mainFrame = std::make_unique<CMainFrame>();
+    // The frame opens maximised; the geometry also serves a display without a window manager.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        m_mainFrame->setGeometry(screen->availableGeometry());
+    }
     m_mainFrame->showMaximized();
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) {

@@ -190,8 +190,10 @@ CReqDoc* CMainFrame::ActiveDocument() const {
 CChildFrame* CMainFrame::OpenWindow(CReqDoc* doc) {
     auto* frame = new CChildFrame(doc);
     connect(frame, &CChildFrame::closeRequested, this, &CMainFrame::OnFrameCloseRequested);
+    // New windows cascade from the top left of the area.
+    const int offset = 28 * (m_mdi->subWindowList().size() % 8);
     m_mdi->addSubWindow(frame);
-    frame->resize(m_mdi->size() * 0.8);
+    frame->setGeometry(QRect(QPoint(offset, offset), m_mdi->size() * 0.8));
     frame->OnInitialUpdate();
     frame->show();
     m_mdi->setActiveSubWindow(frame);

@@ -146,6 +146,7 @@ void BuildCoffeeMachine(CReqDoc& doc) {
     b.AddStep(clean, nullptr, CStep::Simple, QStringLiteral("Rinse the milk line with hot water"), boiler);
     b.AddStep(clean, nullptr, CStep::SuccessfulEnd, QStringLiteral("Milk system clean"));
     b.NumberSteps();
+    b.ArrangeViews();
 
     // Phases: done along the tree, a withdrawn approval leaves its child out of date.
     for (R* requirement :

@@ -206,6 +206,26 @@ void ExampleBuilder::WithdrawApproval(CDVVerificationData* object) {
     m_doc.MarkModified(object);
 }
 
+void ExampleBuilder::ArrangeViews() {
+    struct Column {
+        quint32 fieldId;
+        qint32 width;
+    };
+    const auto arrange = [](CDVColumn& columns, std::initializer_list<Column> layout) {
+        columns.Clear();
+        for (const Column& column : layout) {
+            columns.AddColumn(column.fieldId, column.width, 0);
+        }
+    };
+    arrange(m_doc.m_colsRequirements,
+            {{407, 260}, {402, 45}, {408, 110}, {401, 80}, {403, 330}, {404, 90}, {473, 105}, {405, 90}});
+    arrange(m_doc.m_colsUseCases, {{407, 230}, {402, 45}, {403, 330}, {434, 260}, {437, 90}, {438, 90}});
+    arrange(m_doc.m_colsActors, {{407, 220}, {402, 45}, {403, 300}, {500, 330}, {499, 220}});
+    arrange(m_doc.m_colsSteps, {{407, 240}, {415, 70}, {403, 330}, {493, 130}, {496, 260}});
+    // About 1,300 x 650 pixels at 96 dots per inch.
+    m_doc.m_sizeExtent = DVSize{34000, 17000};
+}
+
 void ExampleBuilder::NumberSteps() {
     for (CUseCase* useCase : m_doc.m_useCases) {
         int number = 0;

@@ -51,6 +51,8 @@ public:
 
     // Numbers the steps of every use case 1, 2, 3, ... in tree order, as the steps view does.
     void NumberSteps();
+    // The column layouts and window size a user saves after arranging the views.
+    void ArrangeViews();
 
 private:
     void Touch(CDVData* object);

@@ -141,6 +141,7 @@ void BuildInfusionPump(CReqDoc& doc) {
     detect->m_strTimeRequirement = QStringLiteral("< 1 s");
     b.AddStep(occluded, nullptr, CStep::UnsuccessfulEnd, QStringLiteral("Infusion interrupted"), nurse);
     b.NumberSteps();
+    b.ArrangeViews();
 
     for (R* requirement : {needs, deliver, safe, business, approval, features, program, rate, library, alarms,
                            occlusion, specs, flowAccuracy})
