@@ -209,11 +209,20 @@ bool CViewDVTreeList::OnUpdateCommand(int id, CDVCommandState& state) {
         case DVCmd::PrintDirect:
         case DVCmd::PrintPreview:
         case DVCmd::NewWindow:
-        case DVCmd::ViewOverview:
-        case DVCmd::ViewRequirements:
-        case DVCmd::ViewActors:
-        case DVCmd::ViewUseCases:
             state.enabled = true;
+            return true;
+        case DVCmd::ViewOverview:
+            // The program has no project overview view yet.
+            state.enabled = false;
+            return true;
+        case DVCmd::ViewRequirements:
+            state.enabled = ViewType() != CReqDoc::ViewRequirements;
+            return true;
+        case DVCmd::ViewActors:
+            state.enabled = ViewType() != CReqDoc::ViewActors;
+            return true;
+        case DVCmd::ViewUseCases:
+            state.enabled = ViewType() != CReqDoc::ViewUseCases;
             return true;
         default:
             return UpdateTreeCommand(id, state);

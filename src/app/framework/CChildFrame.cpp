@@ -64,13 +64,13 @@ namespace {
 
 int TargetViewType(int id) {
     switch (id) {
-        case ID_SWITCH_OVERVIEW:
+        case DVCmd::ViewOverview:
             return CReqDoc::ViewOverview;
-        case ID_SWITCH_REQUIREMENTS:
+        case DVCmd::ViewRequirements:
             return CReqDoc::ViewRequirements;
-        case ID_SWITCH_ACTORS:
+        case DVCmd::ViewActors:
             return CReqDoc::ViewActors;
-        case ID_SWITCH_USE_CASES:
+        case DVCmd::ViewUseCases:
             return CReqDoc::ViewUseCases;
         default:
             return -1;

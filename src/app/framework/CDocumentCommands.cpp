@@ -13,13 +13,13 @@ bool CDocumentCommands::OnUpdateCommand(int id, CDVCommandState& state) {
         case ID_PROJECT_PROPERTIES:
             state.enabled = true;
             return true;
-        case ID_SAVE_COLUMNS_AUTOMATICALLY:
+        case DVCmd::SaveColumnsAutomatically:
             state.enabled = !m_doc.IsEmbedded();
             state.checked = m_doc.m_bSaveColumnsAutomatically || m_doc.IsEmbedded();
             return true;
         case ID_LINK_PROJECT:
         case ID_UNLINK_PROJECT:
-        case ID_EMBEDDED_OPTIONS:
+        case DVCmd::EmbeddedDocument:
             // Only an embedded document links project files.
             state.enabled = false;
             return true;
@@ -39,7 +39,7 @@ bool CDocumentCommands::OnCommand(int id) {
         case ID_VIEW_ACTORS_WINDOW:
             OpenWindowOfType(CReqDoc::ViewActors);
             return true;
-        case ID_SAVE_COLUMNS_AUTOMATICALLY:
+        case DVCmd::SaveColumnsAutomatically:
             m_doc.m_bSaveColumnsAutomatically = !m_doc.m_bSaveColumnsAutomatically;
             return true;
         case ID_PROJECT_PROPERTIES:

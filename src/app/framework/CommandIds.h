@@ -1,6 +1,8 @@
 #pragma once
 
-// Command ids of the application: menu items, ribbon buttons and context menus share them.
+#include "views/DVCommandIds.h"
+
+// Command ids of the application, its documents and frames; those of the views are in DVCmd.
 namespace CommandIds {
 constexpr int ID_FILE_NEW = 57600;
 constexpr int ID_FILE_OPEN = 57601;
@@ -14,21 +16,14 @@ constexpr int ID_FILE_PRINT_PREVIEW = 57609;
 constexpr int ID_FILE_OPEN_CASE = 557;
 constexpr int ID_APP_ABOUT = 57664;
 constexpr int ID_APP_EXIT = 57665;
-constexpr int ID_WINDOW_NEW = 57648;
 constexpr int ID_WINDOW_MANAGER = 180;
 constexpr int ID_PROJECT_PROPERTIES = 464;
 constexpr int ID_VIEW_REQUIREMENTS_WINDOW = 32772;
 constexpr int ID_VIEW_OVERVIEW_WINDOW = 32773;
 constexpr int ID_VIEW_USE_CASES_WINDOW = 32775;
 constexpr int ID_VIEW_ACTORS_WINDOW = 32776;
-constexpr int ID_SAVE_COLUMNS_AUTOMATICALLY = 32818;
 constexpr int ID_LINK_PROJECT = 446;
 constexpr int ID_UNLINK_PROJECT = 447;
-constexpr int ID_EMBEDDED_OPTIONS = 505;
-constexpr int ID_SWITCH_OVERVIEW = 32860;
-constexpr int ID_SWITCH_REQUIREMENTS = 32823;
-constexpr int ID_SWITCH_ACTORS = 32824;
-constexpr int ID_SWITCH_USE_CASES = 32825;
 constexpr int ID_STYLE_FIRST = 210;
 constexpr int ID_STYLE_LAST = 218;
 constexpr int ID_STYLE_DEFAULT = 215;

@@ -69,7 +69,7 @@ TEST_F(MainFrameTest, CommandsWithAndWithoutADocument) {
     EXPECT_TRUE(Enabled(ID_FILE_OPEN));
     EXPECT_FALSE(Enabled(ID_FILE_SAVE));
     EXPECT_FALSE(Enabled(ID_PROJECT_PROPERTIES));
-    EXPECT_FALSE(Enabled(ID_SWITCH_ACTORS));
+    EXPECT_FALSE(Enabled(DVCmd::ViewActors));
     EXPECT_FALSE(Enabled(99999));  // nobody handles it
     NewWithoutProperties();
     EXPECT_TRUE(Enabled(ID_FILE_SAVE));
@@ -194,15 +194,15 @@ TEST_F(MainFrameTest, ViewTypeSwitchInTheSameWindow) {
     NewWithoutProperties();
     CChildFrame* window = frame->ActiveFrame();
     ASSERT_NE(window, nullptr);
-    EXPECT_FALSE(Enabled(ID_SWITCH_REQUIREMENTS));
-    EXPECT_TRUE(Enabled(ID_SWITCH_ACTORS));
-    EXPECT_TRUE(Enabled(ID_SWITCH_USE_CASES));
-    frame->Commands().Action(ID_SWITCH_ACTORS)->trigger();
+    EXPECT_FALSE(Enabled(DVCmd::ViewRequirements));
+    EXPECT_TRUE(Enabled(DVCmd::ViewActors));
+    EXPECT_TRUE(Enabled(DVCmd::ViewUseCases));
+    frame->Commands().Action(DVCmd::ViewActors)->trigger();
     EXPECT_EQ(frame->ActiveFrame(), window);
     ASSERT_NE(window->GetActiveView(), nullptr);
     EXPECT_EQ(window->GetActiveView()->ViewType(), CReqDoc::ViewActors);
-    EXPECT_FALSE(Enabled(ID_SWITCH_ACTORS));
-    EXPECT_TRUE(Enabled(ID_SWITCH_REQUIREMENTS));
+    EXPECT_FALSE(Enabled(DVCmd::ViewActors));
+    EXPECT_TRUE(Enabled(DVCmd::ViewRequirements));
     EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Actors of ")));
 }
 
