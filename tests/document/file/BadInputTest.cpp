@@ -70,6 +70,7 @@ TEST_F(BadInput, ImpossibleCountsAndLengthsFail) {
 }
 
 TEST_F(BadInput, RandomCorruptionNeverCrashes) {
+    ASSERT_FALSE(m_archive.isEmpty());
     QRandomGenerator random(20240611);
     const QString path = Path(QStringLiteral("corrupt.dvx"));
     for (int round = 0; round < 300; ++round) {
