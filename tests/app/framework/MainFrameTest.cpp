@@ -4,6 +4,8 @@
 #include "app/framework/CDovalintra2App.h"
 #include "app/framework/CMainFrame.h"
 #include "app/framework/CommandIds.h"
+#include "app/shell/CRibbonApplicationMenu.h"
+#include "app/shell/CRibbonBar.h"
 #include "dialogs/Dlg_Project_General.h"
 #include "dialogs/Dlg_Project_Options_Sheet.h"
 #include "document/CReqDoc.h"
@@ -239,6 +241,10 @@ TEST(Application, PlainStartOpensNoDocument) {
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(app.MainFrame()->Documents().DocumentCount(), 0);
     EXPECT_TRUE(app.MainFrame()->isVisible());
+    QApplication::processEvents();
+    ASSERT_NE(app.MainFrame()->Ribbon()->ApplicationMenu(), nullptr);
+    EXPECT_TRUE(app.MainFrame()->Ribbon()->ApplicationMenu()->isVisible());
+    app.MainFrame()->Ribbon()->ApplicationMenu()->hide();
 }
 
 TEST(Application, FailedOpenEndsTheStart) {
