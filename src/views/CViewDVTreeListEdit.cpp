@@ -13,7 +13,12 @@ HTREEITEM CViewDVTreeList::SelectedItem() const {
 }
 
 int CViewDVTreeList::SelectedFieldId() const {
-    return m_grid != nullptr ? FieldIdOfColumn(m_grid->GetCaretColumn()) : -1;
+    if (m_grid == nullptr) {
+        return -1;
+    }
+    // The tree column shows the title whatever field id it carries, so Enter there edits the title.
+    const int column = m_grid->GetCaretColumn();
+    return column == 0 ? int(FIELD_TITLE) : FieldIdOfColumn(column);
 }
 
 void CViewDVTreeList::ApplyCellEdit(HTREEITEM item, int column, const QString& text) {

@@ -231,6 +231,48 @@ TEST_F(FamilyViewsTest, EnterInALinkCellGoesThroughTheQuickSelection) {
     EXPECT_TRUE(doc.IsModified());
 }
 
+TEST_F(FamilyViewsTest, EnterInTheTreeColumnEditsTheTitleWhateverItsFieldId) {
+    // Column 0 always shows the title, so Enter there and a new row's title edit never reach the
+    // link or sheet editing of the field id the column was given.
+    Requirement* constraint = AddRequirement(QStringLiteral("Limit"), 0, Requirement::Constraint);
+    CActor* actor = AddActor(QStringLiteral("Clerk"));
+    SetColumns(doc.m_colsRequirements, {432, 403});
+    SetColumns(doc.m_colsActors, {500, 403});
+    int dialogs = 0;
+    CDVViewHost::Instance().quickSelect = [&](CReqDoc*, CDVData*, int, bool, QWidget*) {
+        ++dialogs;
+        return false;
+    };
+    CDVViewHost::Instance().editSheet = [&](CViewDVTreeList*, CDVData*, int, bool&) {
+        ++dialogs;
+        return false;
+    };
+    struct Case {
+        CViewDVTreeList* view;
+        qint32 id;
+        int command;  // 0: Enter on the title cell
+    };
+    auto* requirements = Open<CViewTreelist>();
+    auto* actors = Open<CViewActors>();
+    const Case cases[] = {{requirements, constraint->m_nId, 0},
+                          {requirements, constraint->m_nId, DVCmd::InsertNew},
+                          {actors, actor->m_nId, 0},
+                          {actors, actor->m_nId, DVCmd::InsertNewChild}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        Select(c.view, c.id, 0);
+        if (c.command == 0) {
+            QTest::keyClick(c.view->GetGrid(), Qt::Key_Return);
+        } else {
+            c.view->OnCommand(c.command);
+        }
+        EXPECT_NE(c.view->GetGrid()->GetEditControl(), nullptr);
+        c.view->GetGrid()->EndEditLabelNow(true);
+    }
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_TRUE(messages.texts.empty());
+}
+
 TEST_F(FamilyViewsTest, CommandsWithoutTheirDialogsChangeNothing) {
     Requirement* r = AddRequirement(QStringLiteral("R"));
     auto* view = Open<CViewTreelist>();
