@@ -161,13 +161,13 @@ QJsonObject Object(const CUseCase& useCase) {
 QJsonObject Columns(const CDVColumn& columns) {
     QJsonArray fieldIds;
     for (quint32 id : columns.m_fieldIds)
-        fieldIds.append(qint32(id));
+        fieldIds.append(qint64(id));
     QJsonArray widths;
     for (qint32 width : columns.m_widths)
         widths.append(width);
     QJsonArray flags;
     for (quint16 flag : columns.m_flags)
-        flags.append(qint16(flag));
+        flags.append(int(flag));
     return {{"m_fieldIds", fieldIds},
             {"m_widths", widths},
             {"m_flags", flags},

@@ -141,4 +141,14 @@ TEST(ProjectFile, RecordEdgeCases) {
     EXPECT_FALSE(loaded.m_pParameterValues.has_value());
 }
 
+// Field ids and flags are unsigned members: values with the top bit set are dumped as they are held.
+TEST(ProjectFile, DumpKeepsUnsignedColumnValues) {
+    CReqDoc doc;
+    doc.m_colsSteps.AddColumn(0xFFFFFFFFu, 80, 0x8001);
+    const QJsonObject steps =
+        ParseJson(ProjectDump::Dump(doc, QStringLiteral("2.0.3"))).toObject().value("m_colsSteps").toObject();
+    EXPECT_EQ(steps.value("m_fieldIds").toArray(), QJsonArray{qint64(0xFFFFFFFFu)});
+    EXPECT_EQ(steps.value("m_flags").toArray(), QJsonArray{0x8001});
+}
+
 }  // namespace
