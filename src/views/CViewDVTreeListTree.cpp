@@ -91,8 +91,9 @@ void CViewDVTreeList::SetTreeLinks(HTREEITEM row) {
     if (object == nullptr) {
         return;
     }
-    const CDVData* parent = ObjectOf(m_grid->GetNextItem(row, TVGN_PARENT));
-    const CDVData* previous = ObjectOf(m_grid->GetNextItem(row, TVGN_PREVIOUS));
+    // A row whose object another view destroyed names nothing, so it is never read.
+    const CDVData* parent = FamilyObjectOf(m_grid->GetNextItem(row, TVGN_PARENT));
+    const CDVData* previous = FamilyObjectOf(m_grid->GetNextItem(row, TVGN_PREVIOUS));
     object->m_nParentId = parent != nullptr ? parent->m_nId : 0;
     object->m_nPrevSiblingId = previous != nullptr ? previous->m_nId : 0;
     // The row below now follows this one.

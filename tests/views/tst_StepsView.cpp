@@ -162,4 +162,24 @@ TEST_F(StepsViewTest, RowsOfAStepAnotherViewDestroyedAreLeftAlone) {
     EXPECT_EQ(useCase->m_steps.size(), 1);
 }
 
+TEST_F(StepsViewTest, ARowMovedBelowAStepAnotherViewDestroyedDoesNotNameIt) {
+    useCase->m_steps.DeleteAll();
+    first = AddStep(useCase, QStringLiteral("First"));
+    const qint32 childId = AddStep(useCase, QStringLiteral("Child"), first->m_nId)->m_nId;
+    last = AddStep(useCase, QStringLiteral("Last"));
+    view->Rebuild();
+    auto* second = Open<CViewUseCaseSteps>(useCase);
+    Select(view, childId);
+    messages.answers = {DV::IDYES};
+    view->OnCommand(DVCmd::Delete);
+    // The other view still shows the destroyed child under First; Last moves in below it.
+    Select(second, last->m_nId);
+    second->OnCommand(DVCmd::Cut);
+    Select(second, first->m_nId);
+    second->OnCommand(DVCmd::Paste);
+    EXPECT_EQ(last->m_nParentId, first->m_nId);
+    EXPECT_EQ(last->m_nPrevSiblingId, 0);
+    EXPECT_EQ(ListIds(useCase->m_steps), (std::vector<qint32>{first->m_nId, last->m_nId}));
+}
+
 }  // namespace
