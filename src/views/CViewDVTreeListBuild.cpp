@@ -408,4 +408,8 @@ void CViewDVTreeList::ApplyProjectOptions() {
     if (dropped) {
         Rebuild();
     }
+    // Row colours, grid lines, choice texts and value names may have changed with the options.
+    ApplyColours();
+    ApplyColumnEditModes();
+    RefreshVisibleRows(true);
 }

@@ -150,6 +150,24 @@ TEST_F(LayoutTest, ProjectOptionsGiveTheColumnsTheirCurrentHeaders) {
     EXPECT_EQ(layout->columns[1].headerText, QStringLiteral("Text"));
 }
 
+TEST_F(LayoutTest, ProjectOptionsGiveTheViewItsColoursEntriesAndCellTexts) {
+    AddRows(1);
+    const qint32 id = doc.m_requirements.first()->m_nId;
+    SetColumns(doc.m_colsRequirements, {407, 404});
+    doc.m_clrAltRequirement = -1;
+    doc.m_bGridLines = false;
+    auto* view = Open<CViewTreelist>();
+    doc.m_clrAltRequirement = 0x00112233;
+    doc.m_bGridLines = true;
+    doc.m_userValueNames.push_back(DV_UserDefinition{514, QStringLiteral("Open")});
+    view->ApplyProjectOptions();
+    EXPECT_EQ(view->GetGrid()->GetExtendedStyle(),
+              TLX_CELLSELECT | TLX_FULLROWSELECT | TLX_ALTERNATEROWS | TLX_ROWLINES | TLX_COLUMNLINES);
+    EXPECT_EQ(view->GetGrid()->GetBkColor(1), COLORREF(0x00112233));
+    EXPECT_EQ(view->GetGrid()->GetLayout()->columns[1].entries, (QStringList{"Open", "Yes"}));
+    EXPECT_EQ(Cell(view, id, 1), QStringLiteral("Open"));
+}
+
 TEST_F(LayoutTest, TheFirstVisibleObjectIsStoredAndRestored) {
     AddRows(60);
     auto* view = Open<CViewTreelist>();
