@@ -312,6 +312,7 @@ void CReqDoc::DeleteContents() {
     m_deletedActors.DeleteAll();
     m_useCases.DeleteAll();
     m_deletedUseCases.DeleteAll();
+    m_removedSteps.clear();
     for (CDVColumn* columns : {&m_colsRequirements, &m_colsActors, &m_colsUseCases, &m_colsSteps}) {
         columns->Clear();
     }

@@ -129,6 +129,10 @@ public:
     DVObjectList<CUseCase> m_useCases;
     DVObjectList<CUseCase> m_deletedUseCases;
 
+    // Steps deleted in a steps view. They are not part of the project (never stored) but live until the
+    // document is emptied, so that a row of another open view never meets a new object at their address.
+    std::vector<std::unique_ptr<CStep>> m_removedSteps;
+
     CDVColumn m_colsRequirements;
     CDVColumn m_colsActors;
     CDVColumn m_colsUseCases;

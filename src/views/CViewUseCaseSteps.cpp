@@ -243,8 +243,8 @@ bool CViewUseCaseSteps::DeleteItemBranch(HTREEITEM item) {
     if (object == nullptr || m_pUseCase == nullptr) {
         return false;
     }
-    // The row keeps the address only; it is deleted below without being read again.
-    m_pUseCase->m_steps.Take(static_cast<CStep*>(object)).reset();
+    // The step leaves the project; the document keeps the object until it is emptied (see there).
+    m_pDocument->m_removedSteps.push_back(m_pUseCase->m_steps.Take(static_cast<CStep*>(object)));
     m_pDocument->MarkModified(m_pUseCase);
     return DeleteChildRowsAndRow(item);
 }

@@ -182,4 +182,21 @@ TEST_F(StepsViewTest, ARowMovedBelowAStepAnotherViewDestroyedDoesNotNameIt) {
     EXPECT_EQ(ListIds(useCase->m_steps), (std::vector<qint32>{first->m_nId, last->m_nId}));
 }
 
+TEST_F(StepsViewTest, ADeletedStepLeavesTheProjectButNotItsAddressToANewStep) {
+    auto* second = Open<CViewUseCaseSteps>(useCase);
+    const CStep* deleted = first;
+    Select(view, first->m_nId);
+    messages.answers = {DV::IDYES};
+    view->OnCommand(DVCmd::Delete);
+    EXPECT_FALSE(doc.ContainsStep(deleted));
+    EXPECT_EQ(ListIds(useCase->m_steps), std::vector<qint32>{last->m_nId});
+    // The other view still has a row at the deleted step's address: a new step must not take it.
+    Select(second, last->m_nId);
+    second->OnCommand(DVCmd::StepSimple);
+    for (const CStep* step : useCase->m_steps) {
+        EXPECT_NE(step, deleted);
+    }
+    EXPECT_EQ(useCase->m_steps.size(), 2);
+}
+
 }  // namespace
