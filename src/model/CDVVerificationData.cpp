@@ -21,10 +21,6 @@ void Show(const QString& message) {
     DVMessageBox(message, DV::MB_ICONEXCLAMATION | DV::MB_OK);
 }
 
-const Requirement* AsRequirement(const CDVVerificationData* object) {
-    return object->Family() == DVFamily::Requirement ? static_cast<const Requirement*>(object) : nullptr;
-}
-
 // Walks up the parent chain of a requirement; the walk is bounded so that a parent cycle in damaged
 // data cannot hang it.
 template <typename Visit>

@@ -8,10 +8,6 @@
 
 namespace {
 
-const Requirement* AsRequirement(const CDVVerificationData* object) {
-    return object->Family() == DVFamily::Requirement ? static_cast<const Requirement*>(object) : nullptr;
-}
-
 // One object's withdrawal in progress: which list of dependents it walks and where it stands.
 struct Frame {
     enum Stage {

@@ -26,6 +26,11 @@ public:
     DVIdArray m_derivedFromUseCases;
 };
 
+// The object as a requirement, null for a use case.
+inline const Requirement* AsRequirement(const CDVVerificationData* object) {
+    return object->Family() == DVFamily::Requirement ? static_cast<const Requirement*>(object) : nullptr;
+}
+
 // "%s(%i)" of title and identifier of each listed object that exists, joined with ", ".
 // useCases selects the use-case list of the document, else the requirement list.
 QString FormatIdList(const CReqDoc* doc, const DVIdArray& ids, bool useCases);

@@ -5,6 +5,7 @@
 #include "views/CDVViewHost.h"
 #include "views/CViewImageList.h"
 #include "views/DVCommandIds.h"
+#include "views/ViewSwitchCommands.h"
 
 #include <QCursor>
 #include <QLabel>
@@ -179,16 +180,11 @@ bool CViewDVTreeList::OnCommand(int id) {
         case DVCmd::ViewOverview:
         case DVCmd::ViewRequirements:
         case DVCmd::ViewActors:
-        case DVCmd::ViewUseCases: {
-            const int type = id == DVCmd::ViewOverview       ? CReqDoc::ViewOverview
-                             : id == DVCmd::ViewRequirements ? CReqDoc::ViewRequirements
-                             : id == DVCmd::ViewActors       ? CReqDoc::ViewActors
-                                                             : CReqDoc::ViewUseCases;
+        case DVCmd::ViewUseCases:
             if (host.switchViewType) {
-                host.switchViewType(this, type);
+                host.switchViewType(this, ViewTypeOfSwitchCommand(id));
             }
             return true;
-        }
         default:
             return RunTreeCommand(id);
     }
@@ -212,17 +208,10 @@ bool CViewDVTreeList::OnUpdateCommand(int id, CDVCommandState& state) {
             state.enabled = true;
             return true;
         case DVCmd::ViewOverview:
-            // The program has no project overview view yet.
-            state.enabled = false;
-            return true;
         case DVCmd::ViewRequirements:
-            state.enabled = ViewType() != CReqDoc::ViewRequirements;
-            return true;
         case DVCmd::ViewActors:
-            state.enabled = ViewType() != CReqDoc::ViewActors;
-            return true;
         case DVCmd::ViewUseCases:
-            state.enabled = ViewType() != CReqDoc::ViewUseCases;
+            state.enabled = CanSwitchViewType(ViewType(), ViewTypeOfSwitchCommand(id));
             return true;
         default:
             return UpdateTreeCommand(id, state);

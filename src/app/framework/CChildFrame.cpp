@@ -5,6 +5,7 @@
 #include "document/CReqDoc.h"
 #include "views/CViewChildDV.h"
 #include "views/CViewMotherDV.h"
+#include "views/ViewSwitchCommands.h"
 
 #include <QCloseEvent>
 
@@ -60,33 +61,13 @@ void CChildFrame::SwitchViewType(int viewType) {
     }
 }
 
-namespace {
-
-int TargetViewType(int id) {
-    switch (id) {
-        case DVCmd::ViewOverview:
-            return CReqDoc::ViewOverview;
-        case DVCmd::ViewRequirements:
-            return CReqDoc::ViewRequirements;
-        case DVCmd::ViewActors:
-            return CReqDoc::ViewActors;
-        case DVCmd::ViewUseCases:
-            return CReqDoc::ViewUseCases;
-        default:
-            return -1;
-    }
-}
-
-}  // namespace
-
 bool CChildFrame::OnUpdateCommand(int id, CDVCommandState& state) {
-    const int target = TargetViewType(id);
-    // The project overview has no view in this program yet: nobody handles its switch.
-    if (target < 0 || target == CReqDoc::ViewOverview) {
+    const int target = ViewTypeOfSwitchCommand(id);
+    if (target < 0) {
         return false;
     }
     const CViewChildDV* view = GetActiveView();
-    state.enabled = view != nullptr && view->ViewType() != target;
+    state.enabled = view != nullptr && CanSwitchViewType(view->ViewType(), target);
     return true;
 }
 
@@ -96,7 +77,7 @@ bool CChildFrame::OnCommand(int id) {
         return false;
     }
     if (state.enabled) {
-        SwitchViewType(TargetViewType(id));
+        SwitchViewType(ViewTypeOfSwitchCommand(id));
     }
     return true;
 }
