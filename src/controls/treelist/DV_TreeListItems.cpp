@@ -9,6 +9,15 @@ int CompareTexts(const QString& a, const QString& b) {
     return QString::compare(a, b, Qt::CaseInsensitive);
 }
 
+// The request for one field of a cell: column 0 is the item itself, others go through TVIF_COLUMN.
+TLItem CellRequest(HTREEITEM h, int column, quint32 field) {
+    TLItem it;
+    it.mask = field | (column ? TVIF_COLUMN : 0);
+    it.hItem = h;
+    it.cChildren = column;
+    return it;
+}
+
 }  // namespace
 
 HTREEITEM DV_TreeList::InsertItem(const QString& text, HTREEITEM parent, HTREEITEM after) {
@@ -221,36 +230,24 @@ bool DV_TreeList::SetItem(const TLItem& it) {
 }
 
 bool DV_TreeList::SetItemText(HTREEITEM h, int column, const QString& text) {
-    TLItem it;
-    it.mask = TVIF_TEXT | (column ? TVIF_COLUMN : 0);
-    it.hItem = h;
-    it.cChildren = column;
+    TLItem it = CellRequest(h, column, TVIF_TEXT);
     it.text = text;
     return SetItem(it);
 }
 
 QString DV_TreeList::GetItemText(HTREEITEM h, int column) {
-    TLItem it;
-    it.mask = TVIF_TEXT | (column ? TVIF_COLUMN : 0);
-    it.hItem = h;
-    it.cChildren = column;
+    TLItem it = CellRequest(h, column, TVIF_TEXT);
     return GetItem(it) ? it.text : QString();
 }
 
 bool DV_TreeList::SetItemImage(HTREEITEM h, int column, int image) {
-    TLItem it;
-    it.mask = TVIF_IMAGE | (column ? TVIF_COLUMN : 0);
-    it.hItem = h;
-    it.cChildren = column;
+    TLItem it = CellRequest(h, column, TVIF_IMAGE);
     it.image = image;
     return SetItem(it);
 }
 
 int DV_TreeList::GetItemImage(HTREEITEM h, int column) {
-    TLItem it;
-    it.mask = TVIF_IMAGE | (column ? TVIF_COLUMN : 0);
-    it.hItem = h;
-    it.cChildren = column;
+    TLItem it = CellRequest(h, column, TVIF_IMAGE);
     return GetItem(it) ? it.image : -1;
 }
 
