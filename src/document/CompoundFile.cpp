@@ -1,14 +1,18 @@
 #include "document/CompoundFile.h"
 
 #include "document/CFileException.h"
+#include "document/CompoundFileScreen.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringList>
 
 #include <gsf/gsf.h>
 
+#include <unistd.h>
+#include <cerrno>
+#include <cstdio>
 #include <memory>
 #include <mutex>
 
@@ -20,14 +24,14 @@ constexpr QByteArrayView kCompoundSignature("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 
 constexpr guint kBigBlockSize = 512;
 constexpr guint kSmallBlockSize = 64;
 
-thread_local QStringList* t_logCapture = nullptr;
+thread_local bool* t_libraryComplained = nullptr;
 GLogFunc g_previousLogHandler = nullptr;
 
-// The library reports details of broken files through GLib's log; they belong in our error reason,
-// not on standard error.
+// The library reports details of broken files through GLib's log. They speak of its internals, not of
+// the file, so they go neither to standard error nor into the reason the user reads.
 void RouteLogMessage(const gchar* domain, GLogLevelFlags level, const gchar* message, gpointer data) {
-    if (t_logCapture)
-        t_logCapture->append(QString::fromUtf8(message).trimmed());
+    if (t_libraryComplained)
+        *t_libraryComplained = true;
     else
         g_previousLogHandler(domain, level, message, data);
 }
@@ -40,31 +44,25 @@ void InitGsf() {
     });
 }
 
-// Collects the log messages of this thread while it lives, and initialises the library.
+// Takes the log messages of this thread while it lives, and initialises the library.
 class GsfSession {
 public:
     GsfSession() {
         InitGsf();
-        t_logCapture = &m_messages;
+        t_libraryComplained = &m_complained;
     }
-    ~GsfSession() { t_logCapture = nullptr; }
+    ~GsfSession() { t_libraryComplained = nullptr; }
     GsfSession(const GsfSession&) = delete;
     GsfSession& operator=(const GsfSession&) = delete;
 
     // Whether the library complained, which tells a damaged directory from a really missing stream.
-    bool HasMessages() const { return !m_messages.isEmpty(); }
+    bool HasMessages() const { return m_complained; }
 
-    // The reason of a failure: what, then the library's own words.
-    QString Reason(const QString& what, const GError* error = nullptr) const {
-        QStringList details = m_messages;
-        if (error)
-            details.prepend(QString::fromUtf8(error->message));
-        return details.isEmpty() ? what + QLatin1Char('.')
-                                 : what + QStringLiteral(": ") + details.join(u"; ");
-    }
+    // The reason of a failure; the library's own words stay out of it.
+    QString Reason(const QString& what) const { return what + QLatin1Char('.'); }
 
 private:
-    QStringList m_messages;
+    bool m_complained = false;
 };
 
 struct GObjectUnref {
@@ -72,10 +70,6 @@ struct GObjectUnref {
 };
 template <typename T>
 using GsfPtr = std::unique_ptr<T, GObjectUnref>;
-
-struct GErrorFree {
-    void operator()(GError* error) const { g_error_free(error); }
-};
 
 QString Quoted(const QString& path) {
     return QLatin1Char('"') + path + QLatin1Char('"');
@@ -120,34 +114,55 @@ GsfPtr<GsfInput> FindContentsStream(GsfInfile* root) {
     return nullptr;
 }
 
-QByteArray ReadCompoundContents(const QString& path) {
+CFileException Damaged(const QString& name, const char* what) {
+    return CFileException(CFileException::corrupt,
+                          QStringLiteral("%1 is damaged: %2.").arg(Quoted(name), QLatin1String(what)));
+}
+
+// The "Contents" of the compound file that image holds; openSource makes the library's input on it once
+// the screen passed it. name is the file's name for the reasons.
+template <typename OpenSource>
+QByteArray ReadCompoundContents(QIODevice& image, const QString& name, OpenSource openSource) {
+    const char* const unreadableStructure = "its compound-file structure cannot be read";
+    const char* const unreadableContents = "its project data cannot be read";
     GsfSession session;
-    auto corrupt = [&](const QString& what, const GError* error = nullptr,
-                       CFileException::Cause cause = CFileException::corrupt) {
-        return CFileException(cause, session.Reason(what.arg(Quoted(path)), error));
-    };
-    GError* rawError = nullptr;
-    GsfPtr<GsfInput> source(gsf_input_stdio_new(QFile::encodeName(path).constData(), &rawError));
-    GsfPtr<GsfInfile> root(source ? gsf_infile_msole_new(source.get(), &rawError) : nullptr);
-    const std::unique_ptr<GError, GErrorFree> error(rawError);
-    if (!source)
-        throw CFileException(
-            CFileException::accessDenied,
-            session.Reason(QStringLiteral("%1 cannot be read").arg(Quoted(path)), error.get()));
+    if (!CompoundFileScreen::Accepts(image))
+        throw Damaged(name, unreadableStructure);
+    const GsfPtr<GsfInput> source = openSource();
+    const GsfPtr<GsfInfile> root(gsf_infile_msole_new(source.get(), nullptr));
     if (!root)
-        throw corrupt(QStringLiteral("%1 is a corrupt compound file"), error.get());
+        throw Damaged(name, unreadableStructure);
     const GsfPtr<GsfInput> stream = FindContentsStream(root.get());
+    if (!stream && session.HasMessages())
+        throw Damaged(name, unreadableStructure);
     if (!stream)
-        throw corrupt(QStringLiteral("%1 is corrupt: it has no stream \"Contents\""), nullptr,
-                      session.HasMessages() ? CFileException::corrupt : CFileException::missingContents);
+        throw CFileException(CFileException::missingContents,
+                             QStringLiteral("%1 is not a project file.").arg(Quoted(name)));
     // A stream cannot be larger than the file that holds it.
     const gsf_off_t size = gsf_input_size(stream.get());
     if (size < 0 || size > gsf_input_size(source.get()))
-        throw corrupt(QStringLiteral("%1 is corrupt: its stream \"Contents\" has an impossible size"));
+        throw Damaged(name, unreadableContents);
     QByteArray contents(qsizetype(size), Qt::Uninitialized);
     if (size > 0 && !gsf_input_read(stream.get(), size_t(size), reinterpret_cast<guint8*>(contents.data())))
-        throw corrupt(QStringLiteral("%1 is corrupt: its stream \"Contents\" cannot be read"));
+        throw Damaged(name, unreadableContents);
     return contents;
+}
+
+// The library's input on the open file rather than on its path, so that the library reads the very
+// file that the screen read.
+GsfPtr<GsfInput> InputOf(const QFile& file, const QString& path) {
+    const int fd = dup(file.handle());
+    FILE* const stream = fd >= 0 ? fdopen(fd, "rb") : nullptr;
+    if (!stream) {
+        const int error = errno;
+        if (fd >= 0)
+            close(fd);
+        throw CFileException(CFileException::accessDenied,
+                             QStringLiteral("%1 cannot be read: %2.").arg(Quoted(path), qt_error_string(error)));
+    }
+    // The library takes the position of a new input for its start.
+    rewind(stream);
+    return GsfPtr<GsfInput>(gsf_input_stdio_new_FILE(QFile::encodeName(path).constData(), stream, FALSE));
 }
 
 }  // namespace
@@ -162,11 +177,26 @@ QByteArray ReadContentsStream(const QString& path, bool* wasCompound) {
     if (wasCompound)
         *wasCompound = compound;
     if (compound)
-        return ReadCompoundContents(path);
+        return ReadCompoundContents(file, path, [&] { return InputOf(file, path); });
     QByteArray whole = signature + file.readAll();
     if (file.error() != QFileDevice::NoError)
         ThrowReadError(path, file);
     return whole;
+}
+
+QByteArray ReadContents(QByteArrayView fileImage, const QString& displayName, bool* wasCompound) {
+    const bool compound = fileImage.startsWith(kCompoundSignature);
+    if (wasCompound)
+        *wasCompound = compound;
+    if (!compound)
+        return fileImage.toByteArray();
+    QByteArray bytes = QByteArray::fromRawData(fileImage.data(), fileImage.size());
+    QBuffer image(&bytes);
+    image.open(QIODevice::ReadOnly);
+    return ReadCompoundContents(image, displayName, [&] {
+        return GsfPtr<GsfInput>(
+            gsf_input_memory_new(reinterpret_cast<const guint8*>(fileImage.data()), fileImage.size(), FALSE));
+    });
 }
 
 void WriteContentsStream(const QString& path, QByteArrayView contents) {

@@ -13,6 +13,9 @@ namespace CompoundFile {
 // ignored), or the whole file when it is not a compound file. wasCompound, when given, tells which.
 QByteArray ReadContentsStream(const QString& path, bool* wasCompound = nullptr);
 
+// The same for a file held in memory as fileImage; displayName names it in the reasons.
+QByteArray ReadContents(QByteArrayView fileImage, const QString& displayName, bool* wasCompound = nullptr);
+
 // Replaces the file at path by a compound file holding contents as its "Contents" stream. The new
 // file is written completely beside the old one and renamed over it, so that a failed save leaves
 // the old file as it was.

@@ -1,8 +1,12 @@
 #include "document/CArchiveReader.h"
 #include "document/CFileException.h"
 #include "document/CompoundFile.h"
+#include "document/CompoundFileScreen.h"
+
+#include "CompoundImage.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -56,6 +60,10 @@ QByteArray WithStreamName(QByteArray file, const QString& name) {
     return file.replace(from, to);
 }
 
+QString DamagedReason(const QString& path) {
+    return QStringLiteral("\"%1\" is damaged: its compound-file structure cannot be read.").arg(path);
+}
+
 class CompoundFileTest : public testing::Test {
 protected:
     QString Path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
@@ -91,6 +99,109 @@ TEST_F(CompoundFileTest, OtherFilesAreReadWhole) {
     }
 }
 
+TEST_F(CompoundFileTest, ReadsFromMemoryAsFromDisk) {
+    CompoundFile::WriteContentsStream(Path("written.dvx"), SampleContents(9000));
+    for (const QString& path : {Fixture("default.dvx"), Fixture("sample.dvx"), Fixture("old201.dvx"),
+                                Fixture("default-raw.dvx"), Path("written.dvx")}) {
+        bool fromDisk = false;
+        bool fromMemory = !fromDisk;
+        EXPECT_EQ(CompoundFile::ReadContents(FileBytes(path), QStringLiteral("shown.dvx"), &fromMemory),
+                  CompoundFile::ReadContentsStream(path, &fromDisk))
+            << path.toStdString();
+        EXPECT_EQ(fromMemory, fromDisk) << path.toStdString();
+    }
+    QByteArray damaged = FileBytes(Fixture("default.dvx"));
+    CompoundImage::SetUInt32(damaged, CompoundImage::kFirstDirectorySectorAt, 1000);
+    try {
+        CompoundFile::ReadContents(damaged, QStringLiteral("shown.dvx"));
+        ADD_FAILURE() << "damaged image accepted";
+    } catch (const CFileException& e) {
+        EXPECT_EQ(e.Reason(), DamagedReason(QStringLiteral("shown.dvx")));
+    }
+}
+
+// Directories up to the screen's bound open, in both sector sizes and however deep.
+TEST_F(CompoundFileTest, DirectoriesWithinTheBoundOpen) {
+    using CompoundImage::Shape;
+    const struct {
+        int entries;
+        Shape shape;
+        int sectorShift;
+    } cases[] = {
+        {2, Shape::siblings, 9},
+        {CompoundFileScreen::kMaxDirectoryEntries, Shape::siblings, 9},
+        {CompoundFileScreen::kMaxDirectoryEntries, Shape::nested, 9},
+        {2, Shape::siblings, 12},
+        {CompoundFileScreen::kMaxDirectoryEntries, Shape::nested, 12},
+    };
+    const QByteArray contents = SampleContents(5000);
+    for (const auto& c : cases) {
+        WriteFile(Path("shaped.dvx"), CompoundImage::Make(c.entries, c.shape, contents, c.sectorShift));
+        EXPECT_EQ(CompoundFile::ReadContentsStream(Path("shaped.dvx")), contents)
+            << c.entries << " entries, sector shift " << c.sectorShift;
+    }
+}
+
+// Structures that would make the library recurse through tens of thousands of entries, sort them for
+// seconds, or put a bitmap of hundreds of megabytes on the stack, are refused before it reads them;
+// so are chains that loop or lead nowhere. The reason is ours, not the library's.
+TEST_F(CompoundFileTest, HostileStructuresAreRefused) {
+    using namespace CompoundImage;
+    const QByteArray contents = SampleContents(4096);
+    const QByteArray small = Make(3, Shape::siblings, contents);
+    const quint32 directory = UInt32(small, kFirstDirectorySectorAt);
+    auto with = [&](qsizetype at, quint32 value) {
+        QByteArray image = small;
+        SetUInt32(image, at, value);
+        return image;
+    };
+    auto withShift = [&](qsizetype at, quint16 shift) {
+        QByteArray image = small;
+        qToLittleEndian(shift, image.data() + at);
+        return image;
+    };
+    const struct {
+        const char* what;
+        QByteArray image;
+        qint64 sparseSize;
+    } cases[] = {
+        {"one entry too many", Make(CompoundFileScreen::kMaxDirectoryEntries + 1, Shape::siblings, contents),
+         0},
+        {"30000 streams", Make(30000, Shape::siblings, contents), 0},
+        {"33000 nested storages", Make(33000, Shape::nested, contents), 0},
+        {"directory chain loops", with(FatEntryOffset(9, directory), directory), 0},
+        {"directory chain ends in a free sector", with(FatEntryOffset(9, directory), kFreeSector), 0},
+        {"directory beyond the file", with(kFirstDirectorySectorAt, 5000), 0},
+        {"no directory", with(kFirstDirectorySectorAt, kEndOfChain), 0},
+        {"64 KiB sectors", withShift(kSectorShiftAt, 16), 0},
+        {"32-byte mini sectors", withShift(kMiniSectorShiftAt, 5), 0},
+        {"no allocation table", with(kFatSectorsAt, 0), 0},
+        {"allocation table larger than the file", with(kFatSectorsAt, 1000), 0},
+        {"allocation table beyond the file", with(kHeaderFatListAt, 5000), 0},
+        {"stray table list sector", with(kDifatSectorsAt, 1), 0},
+        {"300 MB file claiming 600000 table sectors", with(kFatSectorsAt, 600000), 300 << 20},
+    };
+    testing::internal::CaptureStderr();
+    QElapsedTimer timer;
+    timer.start();
+    for (const auto& c : cases) {
+        WriteFile(Path("hostile.dvx"), c.image);
+        if (c.sparseSize > 0) {
+            ASSERT_TRUE(QFile::resize(Path("hostile.dvx"), c.sparseSize));
+        }
+        try {
+            CompoundFile::ReadContentsStream(Path("hostile.dvx"));
+            ADD_FAILURE() << c.what << ": accepted";
+        } catch (const CFileException& e) {
+            EXPECT_EQ(e.GetCause(), CFileException::corrupt) << c.what;
+            EXPECT_EQ(e.Reason(), DamagedReason(Path("hostile.dvx"))) << c.what;
+        }
+    }
+    // The library took seconds for the sibling case alone.
+    EXPECT_LT(timer.elapsed(), 2000);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
 TEST_F(CompoundFileTest, StreamNameIgnoresCase) {
     CompoundFile::WriteContentsStream(Path("written.dvx"), "payload");
     WriteFile(Path("upper.dvx"), WithStreamName(FileBytes(Path("written.dvx")), QStringLiteral("CONTENTS")));
@@ -115,6 +226,11 @@ TEST_F(CompoundFileTest, UnusableFilesAreRefused) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(ReadFailure(c.path), c.cause) << c.path.toStdString();
+    try {
+        CompoundFile::ReadContentsStream(Path("nocontents.dvx"));
+    } catch (const CFileException& e) {
+        EXPECT_EQ(e.Reason(), QStringLiteral("\"%1\" is not a project file.").arg(Path("nocontents.dvx")));
+    }
 }
 
 TEST_F(CompoundFileTest, UnreadableFileIsRefused) {
