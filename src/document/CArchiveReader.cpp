@@ -6,6 +6,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <bit>
 
 const char* CArchiveReader::Take(qint64 count) {
@@ -107,4 +108,8 @@ qint32 CArchiveReader::ReadCount(qsizetype minElementSize) {
         throw CArchiveException(CArchiveException::generic);
     RequireElements(count, minElementSize);
     return count;
+}
+
+qsizetype CArchiveReader::ReservableCount(qint32 count, qsizetype elementSize) const {
+    return std::min<qsizetype>(count, Remaining() / elementSize);
 }

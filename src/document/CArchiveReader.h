@@ -27,6 +27,10 @@ public:
     // An int32 element count, refused when negative or when the remaining bytes cannot hold
     // that many elements of at least minElementSize bytes each.
     qint32 ReadCount(qsizetype minElementSize);
+    // How many of count elements of elementSize bytes in memory to reserve room for up front: no more
+    // than the remaining bytes could hold, so that a lying count costs no more memory than the archive's
+    // size. Room beyond that grows as elements are really read.
+    qsizetype ReservableCount(qint32 count, qsizetype elementSize) const;
 
     qsizetype Position() const { return m_pos; }
     qsizetype Remaining() const { return m_size - m_pos; }

@@ -14,6 +14,11 @@ namespace ProjectRecords {
 
 namespace {
 
+template <typename Container>
+void Reserve(const CArchiveReader& in, Container& container, qint32 count) {
+    container.reserve(in.ReservableCount(count, sizeof(typename Container::value_type)));
+}
+
 void StoreData(CArchiveWriter& out, const CDVData& object) {
     out.WriteInt32(object.m_nId);
     out.WriteInt32(object.m_nPrevSiblingId);
@@ -45,9 +50,11 @@ void StoreValues(CArchiveWriter& out, const std::vector<DVParameterValue>& value
 }
 
 void LoadValues(CArchiveReader& in, std::vector<DVParameterValue>& values) {
-    values.resize(std::size_t(in.ReadCount(kMinParameterValue)));
-    for (DVParameterValue& value : values)
-        Load(in, value);
+    const qint32 count = in.ReadCount(kMinParameterValue);
+    values.clear();
+    Reserve(in, values, count);
+    for (qint32 i = 0; i < count; ++i)
+        Load(in, values.emplace_back());
 }
 
 void StoreParList(CArchiveWriter& out, const CDVUserDefinedParList& object) {
@@ -87,7 +94,7 @@ template <typename T>
 void LoadOwned(CArchiveReader& in, std::vector<std::unique_ptr<T>>& objects, int minRecordSize) {
     const qint32 count = in.ReadCount(minRecordSize);
     objects.clear();
-    objects.reserve(std::size_t(count));
+    Reserve(in, objects, count);
     for (qint32 i = 0; i < count; ++i) {
         auto object = std::make_unique<T>();
         Load(in, *object);
@@ -188,7 +195,7 @@ void Load(CArchiveReader& in, DVParameter& parameter) {
     parameter.m_bDeleted = in.ReadBool();
     const qint32 count = in.ReadCount(1);
     parameter.m_items.clear();
-    parameter.m_items.reserve(count);
+    Reserve(in, parameter.m_items, count);
     for (qint32 i = 0; i < count; ++i)
         parameter.m_items.append(in.ReadString());
 }
@@ -327,7 +334,7 @@ void Store(CArchiveWriter& out, const std::vector<DV_UserDefinition>& definition
 void Load(CArchiveReader& in, std::vector<DV_UserDefinition>& definitions) {
     const qint32 count = in.ReadCount(kMinUserDefinition);
     definitions.clear();
-    definitions.reserve(std::size_t(count));
+    Reserve(in, definitions, count);
     for (qint32 i = 0; i < count; ++i) {
         DV_UserDefinition definition;
         definition.nFieldId = in.ReadInt32();

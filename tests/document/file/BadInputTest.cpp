@@ -1,10 +1,19 @@
 #include "ProjectFileSupport.h"
 
+#include "document/CArchiveReader.h"
+#include "document/CArchiveWriter.h"
 #include "document/DVFileError.h"
+#include "document/ProjectRecords.h"
+#include "model/CActor.h"
+#include "model/CStep.h"
+#include "model/DVParameter.h"
 
 #include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QtEndian>
+
+#include <functional>
 
 namespace {
 
@@ -66,6 +75,84 @@ TEST_F(BadInput, ImpossibleCountsAndLengthsFail) {
         archive.replace(c.offset, c.bytes.size(), c.bytes);
         WriteFile(path, archive);
         EXPECT_FALSE(Open(path).ok) << c.offset << " " << c.bytes.toHex().constData();
+    }
+}
+
+template <typename T>
+QByteArray Record(const T& object) {
+    QByteArray bytes;
+    CArchiveWriter out(bytes);
+    ProjectRecords::Store(out, object);
+    return bytes;
+}
+
+// Bytes in memory that a container holds room for.
+template <typename Container>
+qsizetype Reserved(const Container& container) {
+    return qsizetype(container.capacity() * sizeof(typename Container::value_type));
+}
+
+// A count as large as the rest of the archive allows for the smallest elements, before bytes that fail
+// the first element or so: the load fails having reserved no more memory than the archive's size,
+// however much larger its elements are in memory than in the file.
+TEST(LyingCounts, ReserveNoMoreThanTheArchiveHolds) {
+    const struct {
+        const char* what;
+        QByteArray record;
+        // Where the count lies, from the record's end.
+        qsizetype countFromEnd;
+        int minElementSize;
+        // Loads the archive and returns what the counted container reserved.
+        std::function<qsizetype(CArchiveReader&)> load;
+    } cases[] = {
+        {"parameter items", Record(DVParameter()), 4, 1,
+         [](CArchiveReader& in) {
+             DVParameter parameter;
+             EXPECT_ANY_THROW(ProjectRecords::Load(in, parameter));
+             return Reserved(parameter.m_items);
+         }},
+        // An empty step ends with its input-value and output-value counts and two empty id arrays.
+        {"step input values", Record(CStep()), 12, ProjectRecords::kMinParameterValue,
+         [](CArchiveReader& in) {
+             CStep step;
+             EXPECT_ANY_THROW(ProjectRecords::Load(in, step));
+             return Reserved(step.m_inputValues);
+         }},
+        {"step output values", Record(CStep()), 8, ProjectRecords::kMinParameterValue,
+         [](CArchiveReader& in) {
+             CStep step;
+             EXPECT_ANY_THROW(ProjectRecords::Load(in, step));
+             return Reserved(step.m_outputValues);
+         }},
+        // An empty actor ends with its function and parameter counts.
+        {"actor functions", Record(CActor()), 8, ProjectRecords::kMinFunction,
+         [](CArchiveReader& in) {
+             CActor actor;
+             EXPECT_ANY_THROW(ProjectRecords::Load(in, actor));
+             return Reserved(actor.m_functions);
+         }},
+        {"actor parameters", Record(CActor()), 4, ProjectRecords::kMinParameter,
+         [](CArchiveReader& in) {
+             CActor actor;
+             EXPECT_ANY_THROW(ProjectRecords::Load(in, actor));
+             return Reserved(actor.m_actorParameters);
+         }},
+        {"user definitions", Record(std::vector<DV_UserDefinition>()), 4, ProjectRecords::kMinUserDefinition,
+         [](CArchiveReader& in) {
+             std::vector<DV_UserDefinition> definitions;
+             EXPECT_ANY_THROW(ProjectRecords::Load(in, definitions));
+             return Reserved(definitions);
+         }},
+    };
+    // 0xFF bytes make every string length too large.
+    const QByteArray failing(64 * 1024, '\xFF');
+    for (const auto& c : cases) {
+        QByteArray archive = c.record + failing;
+        const qsizetype countAt = c.record.size() - c.countFromEnd;
+        const qint32 count = qint32((archive.size() - countAt - 4) / c.minElementSize);
+        qToLittleEndian(count, archive.data() + countAt);
+        CArchiveReader in(archive.constData(), archive.size());
+        EXPECT_LE(c.load(in), archive.size()) << c.what;
     }
 }
 
