@@ -1,11 +1,16 @@
 #include "cli/CliCommands.h"
 
+#include "cli/CliFieldText.h"
 #include "document/CReqDoc.h"
 #include "document/CReqDocFile.h"
+#include "document/DVFileError.h"
+#include "document/DVProjectLock.h"
 #include "document/ProjectDump.h"
 
+#include <QFileInfo>
 #include <QTextStream>
 
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -48,10 +53,30 @@ int Report(const DVFileResult& result) {
     return result.ok ? Success : Fail(FileError, result.Message());
 }
 
+// How long a command waits for another program to finish with the file it is about to write.
+constexpr std::chrono::seconds kLockTimeout{5};
+
+// Runs a read-modify-write of the project file target under its lock, so that concurrent runs take
+// turns instead of overwriting each other's changes.
+template <typename Work>
+int WithLock(const QString& target, Work&& work) {
+    // Anything but a regular file is refused when written; no lock file belongs beside a device.
+    const QFileInfo info(target);
+    if (info.exists() && !info.isFile())
+        return work();
+    DVProjectLock lock(target);
+    if (lock.Lock(kLockTimeout) == DVProjectLock::Result::heldElsewhere)
+        return Fail(FileError, QStringLiteral("%1\n\"%2\" is in use by %3; try again when it is closed.")
+                                   .arg(QLatin1String(kDVFailedToSaveDocument), target, lock.Holder()));
+    return work();
+}
+
 int New(const Invocation& call) {
-    CReqDoc doc;
-    doc.CreateDefaultContent();
-    return Report(CReqDocFile(doc).SaveDocument(call.operands[0]));
+    return WithLock(call.operands[0], [&] {
+        CReqDoc doc;
+        doc.CreateDefaultContent();
+        return Report(CReqDocFile(doc).SaveDocument(call.operands[0]));
+    });
 }
 
 int Dump(const Invocation& call) {
@@ -65,11 +90,14 @@ int Dump(const Invocation& call) {
 }
 
 int Resave(const Invocation& call) {
-    CReqDoc doc;
-    CReqDocFile file(doc);
-    if (const DVFileResult opened = file.OpenDocument(call.operands[0]); !opened.ok)
-        return Report(opened);
-    return Report(file.SaveDocument(call.output.value_or(call.operands[0])));
+    const QString target = call.output.value_or(call.operands[0]);
+    return WithLock(target, [&] {
+        CReqDoc doc;
+        CReqDocFile file(doc);
+        if (const DVFileResult opened = file.OpenDocument(call.operands[0]); !opened.ok)
+            return Report(opened);
+        return Report(file.SaveDocument(target));
+    });
 }
 
 bool ParseId(const QString& text, qint32& id) {
@@ -115,22 +143,20 @@ CDVData* FindObject(CReqDoc& doc, const QString& family, const QString& idText, 
     return object;
 }
 
-int Set(const Invocation& call) {
-    const QString& path = call.operands[0];
-    bool fieldOk = false;
-    const int fieldId = call.operands[3].toInt(&fieldOk);
-    if (!fieldOk)
-        return Fail(Usage, QStringLiteral("\"%1\" is not a field id.").arg(call.operands[3]));
+int SetField(const Invocation& call, int fieldId, const QString& target) {
     CReqDoc doc;
     CReqDocFile file(doc);
-    if (const DVFileResult opened = file.OpenDocument(path); !opened.ok)
+    if (const DVFileResult opened = file.OpenDocument(call.operands[0]); !opened.ok)
         return Report(opened);
     QString error;
     CDVData* object = FindObject(doc, call.operands[1], call.operands[2], error);
     if (!object)
         return Fail(Usage, error);
+    const QString& text = call.operands[4];
+    if (const auto refusal = CliFieldText::Refusal(doc, fieldId, text))
+        return Fail(Usage, *refusal);
     bool handled = false;
-    const bool changed = object->SetFieldText(call.operands[4], fieldId, handled, &doc);
+    const bool changed = object->SetFieldText(text, fieldId, handled, &doc);
     if (!handled)
         return Fail(Usage,
                     QStringLiteral("Field %1 does not belong to a %2.").arg(fieldId).arg(call.operands[1]));
@@ -140,10 +166,19 @@ int Set(const Invocation& call) {
     }
     doc.MarkModified(object);
     doc.OnObjectsModified(nullptr);
-    if (const DVFileResult saved = file.SaveDocument(call.output.value_or(path)); !saved.ok)
+    if (const DVFileResult saved = file.SaveDocument(target); !saved.ok)
         return Report(saved);
     Out() << "changed" << Qt::endl;
     return Success;
+}
+
+int Set(const Invocation& call) {
+    bool fieldOk = false;
+    const int fieldId = call.operands[3].toInt(&fieldOk);
+    if (!fieldOk)
+        return Fail(Usage, QStringLiteral("\"%1\" is not a field id.").arg(call.operands[3]));
+    const QString target = call.output.value_or(call.operands[0]);
+    return WithLock(target, [&] { return SetField(call, fieldId, target); });
 }
 
 const std::map<QString, Command>& Commands() {
@@ -163,7 +198,8 @@ const std::map<QString, Command>& Commands() {
          {1, true, QStringLiteral("resave FILE [-o OUT]"),
           QStringLiteral(
               "Loads the project and stores it again as Save does, into FILE or OUT: brings a file to "
-              "the current format and turns a bare archive into a project file."),
+              "the current format and turns a bare archive into a project file.\n"
+              "A linked container also writes its linked project file back, as Save does."),
           Resave}},
         {QStringLiteral("set"),
          {5, true, QStringLiteral("set FILE FAMILY ID FIELD TEXT [-o OUT]"),
@@ -171,7 +207,9 @@ const std::map<QString, Command>& Commands() {
               "Sets a field as a cell edit does and prints \"changed\" or \"unchanged\"; the project is "
               "written (to FILE or OUT) only when it changed.\n"
               "FAMILY is requirement, actor, use-case or step; a step's ID is USECASEID/STEPID.\n"
-              "FIELD is the numeric field id, e.g. 404 (Approved) or 100000 (the first parameter)."),
+              "FIELD is the numeric field id, e.g. 404 (Approved) or 100000 (the first parameter).\n"
+              "TEXT must be one of the field's value names for a choice, and a number for a number.\n"
+              "A linked container also writes its linked project file back, as Save does."),
           Set}},
     };
     return commands;
@@ -188,6 +226,8 @@ QString GeneralHelp() {
     text += QStringLiteral(
         "\n'dovalintra-cli COMMAND --help' describes a command.\n"
         "Exit codes: 0 success, 1 wrong usage or a missing object, 2 a file that cannot be read or written.\n"
+        "Commands that write a file wait up to five seconds while another program holds its lock\n"
+        "(\".NAME.lock\" beside it, taken by the desktop application while the project is open).\n"
         "Every message box is printed to standard error as a JSON line and answered with its default "
         "button.\n");
     return text;

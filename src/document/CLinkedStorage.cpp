@@ -5,29 +5,11 @@
 
 #include <QFileInfo>
 
-namespace {
-// A linked project file may lack the stream "Contents": it then holds an empty project.
-QByteArray ReadLinkedContents(const QString& path, bool* wasCompound = nullptr) {
-    try {
-        return CompoundFile::ReadContentsStream(path, wasCompound);
-    } catch (const CFileException& e) {
-        if (e.GetCause() != CFileException::missingContents)
-            throw;
-        return {};
-    }
-}
-}  // namespace
+CLinkedStorage::CLinkedStorage(QString path)
+    : m_path(std::move(path)), m_readOnly(!QFileInfo(m_path).isWritable()) {}
 
-CLinkedStorage::CLinkedStorage(QString path) : m_path(std::move(path)) {
-    bool compound = true;
-    const QByteArray contents = ReadLinkedContents(m_path, &compound);
-    m_readOnly = !QFileInfo(m_path).isWritable();
-    if (!compound)
-        WriteContents(contents);
-}
-
-QByteArray CLinkedStorage::ReadContents() const {
-    return ReadLinkedContents(m_path);
+QByteArray CLinkedStorage::ReadContents(bool* wasCompound) const {
+    return CompoundFile::ReadContentsStream(m_path, wasCompound);
 }
 
 void CLinkedStorage::WriteContents(QByteArrayView contents) const {

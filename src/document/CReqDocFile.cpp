@@ -13,15 +13,17 @@
 #include "document/DVMessageBox.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QDir>
 #include <QFileInfo>
 
 #include <new>
 #include <optional>
+#include <utility>
 
 namespace {
 
-constexpr QByteArrayView kCompoundSignature("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+// Every archive begins with the file-format version, a string with the wide-string tag.
+const QByteArray kArchiveStart = QByteArrayLiteral("\xFF\xFE\xFF");
 
 DVFileResult Failure(const char* headline, const QString& reason) {
     return DVFileResult{false, QString::fromLatin1(headline), reason};
@@ -40,23 +42,51 @@ std::optional<QString> FailureReason(Operation&& operation) {
     }
 }
 
-bool IsPlainFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(kCompoundSignature.size()) != kCompoundSignature;
+// The reason for a file whose archive did not load: a file that is no compound file and does not
+// begin like an archive was never a project; otherwise the project file is damaged.
+[[noreturn]] void ThrowUnreadable(const QString& path, const QByteArray& archive, bool compound,
+                                  const CArchiveException& error) {
+    const QString file = QLatin1Char('"') + path + QLatin1Char('"');
+    if (!compound && !archive.startsWith(kArchiveStart))
+        throw CFileException(CFileException::corrupt, file + QStringLiteral(" is not a project file."));
+    if (!error.HasDefaultReason())
+        throw error;
+    throw CArchiveException(error.GetCause(),
+                            file + (error.GetCause() == CArchiveException::endOfFile
+                                        ? QStringLiteral(" is damaged: its project data ends too early.")
+                                        : QStringLiteral(" is damaged: its project data is not valid.")));
 }
 
-// The storage of the linked file at path, or of the file of that name in the application's folder.
-std::shared_ptr<CLinkedStorage> OpenStorage(const QString& path, bool convert) {
-    QStringList candidates{path};
+// Loads the archive read from the file at path through load, with reasons that name the file.
+template <typename Load>
+void LoadFileArchive(const QString& path, const QByteArray& archive, bool compound, Load&& load) {
+    try {
+        load();
+    } catch (const CArchiveException& e) {
+        ThrowUnreadable(path, archive, compound, e);
+    }
+}
+
+// Where a linked path is looked for: a relative one in the folder of the file that names it, then,
+// as a last resort, in the application's folder.
+QStringList LinkedFileCandidates(const QString& path, const QString& baseFolder) {
+    if (QDir::isAbsolutePath(path))
+        return {path};
+    QStringList candidates{baseFolder.isEmpty() ? path : QDir(baseFolder).filePath(path)};
     if (QCoreApplication::instance() != nullptr)
         candidates.append(QCoreApplication::applicationDirPath() + QLatin1Char('/') + path);
+    return candidates;
+}
+
+// The storage of the first candidate that can be read, with the archive read from it.
+std::shared_ptr<CLinkedStorage> OpenStorage(const QStringList& candidates, QByteArray& archive,
+                                            bool& compound) {
     std::optional<CFileException> firstError;
     for (const QString& candidate : candidates) {
         try {
-            if (!convert && IsPlainFile(candidate))
-                throw CFileException(CFileException::corrupt,
-                                     QStringLiteral("\"%1\" is not a project file.").arg(candidate));
-            return std::make_shared<CLinkedStorage>(candidate);
+            auto storage = std::make_shared<CLinkedStorage>(candidate);
+            archive = storage->ReadContents(&compound);
+            return storage;
         } catch (const CFileException& e) {
             if (!firstError)
                 firstError = e;
@@ -100,7 +130,14 @@ DVFileResult CReqDocFile::OpenDocument(const QString& path) {
     m_doc.m_pLinkedStorage.reset();
     m_fileFormat.clear();
     m_linkedFileFormat.clear();
-    if (const auto reason = FailureReason([&] { LoadArchive(CompoundFile::ReadContentsStream(path)); })) {
+    m_baseFolder = QFileInfo(path).absolutePath();
+    const auto reason = FailureReason([&] {
+        bool compound = false;
+        const QByteArray archive = CompoundFile::ReadContentsStream(path, &compound);
+        LoadFileArchive(path, archive, compound, [&] { LoadArchive(archive); });
+    });
+    m_baseFolder.clear();
+    if (reason) {
         m_doc.DeleteContents();
         m_doc.m_pLinkedStorage.reset();
         m_doc.m_bLinked = false;
@@ -115,8 +152,12 @@ DVFileResult CReqDocFile::OpenDocument(const QString& path) {
 }
 
 DVFileResult CReqDocFile::SaveDocument(const QString& path) {
+    m_linkedSaveFailure.reset();
     if (const auto reason = FailureReason([&] { CompoundFile::WriteContentsStream(path, StoreArchive()); }))
         return Failure(kDVFailedToSaveDocument, *reason);
+    // The container is written, but what was edited lives in the linked file.
+    if (m_linkedSaveFailure)
+        return Failure(kDVFailedToSaveDocument, *std::exchange(m_linkedSaveFailure, std::nullopt));
     m_doc.SetModifiedFlag(false);
     return {};
 }
@@ -155,14 +196,18 @@ QString CReqDocFile::OpenLinkedForContainer(const QString& path) {
     return current;
 }
 
-bool CReqDocFile::OpenLinkedProject(const QString& path, bool reportErrors, bool convert) {
+bool CReqDocFile::OpenLinkedProject(const QString& path, bool reportErrors) {
     if (path.isEmpty())
         return false;
     m_doc.DeleteContents();
     const auto reason = FailureReason([&] {
-        if (!m_doc.m_pLinkedStorage)
-            m_doc.m_pLinkedStorage = OpenStorage(path, convert);
-        LoadLinkedStorage();
+        QByteArray archive;
+        bool compound = false;
+        if (m_doc.m_pLinkedStorage)
+            archive = m_doc.m_pLinkedStorage->ReadContents(&compound);
+        else
+            m_doc.m_pLinkedStorage = OpenStorage(LinkedFileCandidates(path, m_baseFolder), archive, compound);
+        LoadLinkedArchive(archive, compound);
     });
     if (reason) {
         m_doc.DeleteContents();
@@ -177,24 +222,26 @@ bool CReqDocFile::OpenLinkedProject(const QString& path, bool reportErrors, bool
     return true;
 }
 
-void CReqDocFile::LoadLinkedStorage() {
-    const QByteArray archive = m_doc.m_pLinkedStorage->ReadContents();
+void CReqDocFile::LoadLinkedArchive(const QByteArray& archive, bool compound) {
     m_linkedFileFormat.clear();
-    if (archive.isEmpty())
+    // An empty "Contents" stream holds an empty project.
+    if (archive.isEmpty() && compound)
         return;
-    CArchiveReader reader(archive.constData(), archive.size());
-    CReqDocSerializer serializer(m_doc);
-    serializer.Load(reader);
-    m_linkedFileFormat = serializer.FileFormat();
+    LoadFileArchive(m_doc.m_pLinkedStorage->Path(), archive, compound, [&] {
+        CArchiveReader reader(archive.constData(), archive.size());
+        CReqDocSerializer serializer(m_doc);
+        serializer.Load(reader);
+        m_linkedFileFormat = serializer.FileFormat();
+    });
 }
 
 void CReqDocFile::SaveLinkedForContainer() {
     const LinkedFileScope scope(m_doc);
-    SaveLinkedProject();
+    m_linkedSaveFailure = SaveLinkedProject();
 }
 
-bool CReqDocFile::SaveLinkedProject() {
-    const auto reason = FailureReason([&] {
+std::optional<QString> CReqDocFile::SaveLinkedProject() {
+    return FailureReason([&] {
         if (!m_doc.m_pLinkedStorage)
             throw CFileException(CFileException::fileNotFound,
                                  QStringLiteral("No linked project file is open."));
@@ -203,7 +250,4 @@ bool CReqDocFile::SaveLinkedProject() {
         CReqDocSerializer(m_doc).Store(writer);
         m_doc.m_pLinkedStorage->WriteContents(archive);
     });
-    if (reason)
-        DVMessageBox(Failure(kDVFailedToSaveDocument, *reason).Message(), DV::MB_ICONEXCLAMATION | DV::MB_OK);
-    return !reason;
 }

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 class CReqDoc;
 
 // The outcome of opening or saving a project file. On failure, Message() is the report the user
@@ -16,9 +18,9 @@ struct DVFileResult {
 };
 
 // Opening and saving a document as a project file, including the linked project file of a linked
-// container. The application and the command-line tool report a failed result each in their way;
-// a failure of the linked file's save is reported here, through DVMessageBox, because the container's
-// save goes on.
+// container. The application and the command-line tool report a failed result each in their way.
+// A failed save of the linked file does not stop the container's own save, but the result reports it,
+// so that the document stays modified and nothing the user changed is taken for saved.
 class CReqDocFile {
 public:
     explicit CReqDocFile(CReqDoc& doc) : m_doc(doc) {}
@@ -33,12 +35,11 @@ public:
     // Loads an archive into the document that DeleteContents emptied; throws CDVException.
     void LoadArchive(const QByteArray& archive);
 
-    // Opens the linked project file (or the file of that name in the application's folder) and
-    // loads it into the document. A file that is not yet a compound file is converted only when
-    // convert is set: a path read from a container must not rewrite an arbitrary file.
-    bool OpenLinkedProject(const QString& path, bool reportErrors, bool convert = false);
-    // Writes the document into the open linked project file; a failure is reported.
-    bool SaveLinkedProject();
+    // Opens the linked project file and loads it into the document. A relative path is taken from
+    // the folder of the file being opened (the current folder when none is), then from the
+    // application's folder. The file is only ever read here; a bare archive becomes a compound file
+    // when the project is saved.
+    bool OpenLinkedProject(const QString& path, bool reportErrors);
 
     // The version strings read by the last load: the file's and, for a container, its linked file's.
     const QString& FileFormat() const { return m_fileFormat; }
@@ -47,9 +48,14 @@ public:
 private:
     QString OpenLinkedForContainer(const QString& path);
     void SaveLinkedForContainer();
-    void LoadLinkedStorage();
+    // Writes the document into the open linked project file; the reason when that failed.
+    std::optional<QString> SaveLinkedProject();
+    void LoadLinkedArchive(const QByteArray& archive, bool compound);
 
     CReqDoc& m_doc;
     QString m_fileFormat;
     QString m_linkedFileFormat;
+    // The folder against which relative linked paths are resolved while a file is opened.
+    QString m_baseFolder;
+    std::optional<QString> m_linkedSaveFailure;
 };

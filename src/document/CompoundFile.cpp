@@ -2,11 +2,11 @@
 
 #include "document/CFileException.h"
 #include "document/CompoundFileScreen.h"
+#include "document/DVAtomicFile.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <gsf/gsf.h>
 
@@ -219,12 +219,7 @@ void WriteContentsStream(const QString& path, QByteArrayView contents) {
         reinterpret_cast<const char*>(gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get())));
     const qint64 size = gsf_output_size(sink.get());
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes, size) != size || !file.commit())
-        throw CFileException(
-            file.error() == QFileDevice::PermissionsError ? CFileException::accessDenied
-                                                          : CFileException::writeFailed,
-            QStringLiteral("%1 cannot be written: %2.").arg(Quoted(path), file.errorString()));
+    DVAtomicFile::Replace(path, QByteArrayView(bytes, size));
 }
 
 }  // namespace CompoundFile

@@ -1,3 +1,5 @@
+#include "CliSupport.h"
+
 #include "document/CReqDoc.h"
 #include "document/CReqDocFile.h"
 #include "model/StringIds.h"
@@ -13,32 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun RunCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(DV_CLI_PATH), arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QJsonObject DumpOf(const QString& path) {
-    const CliRun run = RunCli({QStringLiteral("dump"), path});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    return QJsonDocument::fromJson(run.out.toUtf8()).object();
-}
 
 class Cli : public testing::Test {
 protected:
@@ -113,6 +89,18 @@ TEST_F(Cli, ExitCodes) {
         {{QStringLiteral("dump"), Path("broken.dvx")}, 2, "Failed to open document.\n"},
         {{QStringLiteral("dump"), m_dir.path()}, 2, "Failed to open document.\n"},
         {{QStringLiteral("new"), Path("no/such/folder.dvx")}, 2, "Failed to save document.\n"},
+        {{QStringLiteral("resave"), path, QStringLiteral("-o"), QStringLiteral("/dev/null")},
+         2,
+         "Failed to save document.\n"},
+        // A text that is no value name of a choice, or no number in a number field, is refused.
+        {{QStringLiteral("set"), path, QStringLiteral("requirement"), QStringLiteral("2"),
+          QStringLiteral("404"), QStringLiteral("yes")},
+         1,
+         "\"yes\" is not a value of field 404"},
+        {{QStringLiteral("set"), path, QStringLiteral("requirement"), QStringLiteral("2"),
+          QStringLiteral("481"), QStringLiteral("two days")},
+         1,
+         "\"two days\" is not a number"},
     };
     for (const auto& c : cases) {
         const CliRun run = RunCli(c.arguments);

@@ -4,15 +4,36 @@
 #include "document/CReqDoc.h"
 #include "document/CReqDocFile.h"
 #include "document/DVMessageBox.h"
+#include "document/DVProjectLock.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSettings>
 
+#include <chrono>
+#include <optional>
+
 namespace {
 
 constexpr int kRecentFiles = 8;
 const QString kFilter = QStringLiteral("Dovalintra Projects (*.dvx)");
+
+// The lock of the project file at path, or null when another program holds it and the user chose
+// to go on anyway; nullopt when the user declined.
+std::optional<std::unique_ptr<DVProjectLock>> LockProject(const QString& path, const char* question) {
+    auto lock = std::make_unique<DVProjectLock>(path);
+    if (lock->Lock(std::chrono::milliseconds(0)) != DVProjectLock::Result::heldElsewhere) {
+        return lock;
+    }
+    const QString text = QStringLiteral(
+                             "\"%1\" is already open in %2.\n\n%3\nChanges saved by one program "
+                             "can overwrite those of the other.")
+                             .arg(QFileInfo(path).fileName(), lock->Holder(), QLatin1String(question));
+    if (DVMessageBox(text, DV::MB_YESNO | DV::MB_ICONWARNING | DV::MB_DEFBUTTON2) != DV::IDYES) {
+        return std::nullopt;
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -21,6 +42,8 @@ struct CDocManager::Entry {
     std::unique_ptr<CDocumentCommands> commands;
     QString path;
     QString untitled;
+    // Held while the file is open here, so that other programs know.
+    std::unique_ptr<DVProjectLock> lock;
 };
 
 CDocManager::CDocManager(Hooks hooks, QWidget* dialogParent)
@@ -96,6 +119,10 @@ CReqDoc* CDocManager::OpenDocument(const QString& path) {
             return entry->doc.get();
         }
     }
+    auto lock = LockProject(absolute, "Do you want to open it anyway?");
+    if (!lock) {
+        return nullptr;
+    }
     auto doc = std::make_unique<CReqDoc>();
     const DVFileResult result = CReqDocFile(*doc).OpenDocument(absolute);
     if (!result.ok) {
@@ -103,6 +130,7 @@ CReqDoc* CDocManager::OpenDocument(const QString& path) {
         return nullptr;
     }
     CReqDoc* raw = Add(std::move(doc), absolute);
+    Find(raw)->lock = std::move(*lock);
     AddRecent(absolute);
     if (m_hooks.openWindow) {
         m_hooks.openWindow(raw);
@@ -126,12 +154,23 @@ bool CDocManager::SaveDocument(CReqDoc* doc, bool saveAs) {
         }
         path = dialog.selectedFiles().constFirst();
     }
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    std::optional<std::unique_ptr<DVProjectLock>> lock;
+    if (absolute != entry->path) {
+        lock = LockProject(absolute, "Do you want to save over it anyway?");
+        if (!lock) {
+            return false;
+        }
+    }
     const DVFileResult result = CReqDocFile(*doc).SaveDocument(path);
     if (!result.ok) {
         DVMessageBox(result.Message(), DV::MB_ICONEXCLAMATION | DV::MB_OK);
         return false;
     }
-    entry->path = QFileInfo(path).absoluteFilePath();
+    if (lock) {
+        entry->lock = std::move(*lock);
+    }
+    entry->path = absolute;
     doc->SetModifiedFlag(false);
     AddRecent(entry->path);
     return true;

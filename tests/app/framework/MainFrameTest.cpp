@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMdiArea>
 #include <QRadioButton>
 #include <QSettings>
@@ -190,6 +191,51 @@ TEST_F(MainFrameTest, AFailedOpenReportsAndOpensNothing) {
     EXPECT_TRUE(boxes.texts[0].startsWith(QStringLiteral("Failed to open document.\n")));
     EXPECT_EQ(frame->Documents().DocumentCount(), 0);
     EXPECT_TRUE(frame->MdiArea()->subWindowList().isEmpty());
+}
+
+// Another program holding the project's lock: the user is warned and may open the file anyway.
+TEST_F(MainFrameTest, OpeningAProjectOpenElsewhereAsksFirst) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("shared.dvx"));
+    {
+        CReqDoc source;
+        source.CreateDefaultContent();
+        ASSERT_TRUE(CReqDocFile(source).SaveDocument(path).ok);
+    }
+    // Held as another instance of the program would hold it: by a live process.
+    QLockFile other(dir.filePath(QStringLiteral(".shared.dvx.lock")));
+    ASSERT_TRUE(other.tryLock(0));
+
+    boxes.answers = {DV::IDNO};
+    EXPECT_EQ(frame->Documents().OpenDocument(path), nullptr);
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(boxes.texts[0].startsWith(QStringLiteral("\"shared.dvx\" is already open in process %1")
+                                              .arg(QCoreApplication::applicationPid())))
+        << boxes.texts[0].toStdString();
+    EXPECT_EQ(boxes.types[0], DV::MB_YESNO | DV::MB_ICONWARNING | DV::MB_DEFBUTTON2);
+    EXPECT_EQ(frame->Documents().DocumentCount(), 0);
+
+    boxes.answers = {DV::IDYES};
+    EXPECT_NE(frame->Documents().OpenDocument(path), nullptr);
+    EXPECT_EQ(boxes.texts.size(), 2);
+}
+
+// While the application has a project open, it holds the lock that other programs wait for.
+TEST_F(MainFrameTest, AnOpenProjectHoldsItsLock) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("mine.dvx"));
+    {
+        CReqDoc source;
+        source.CreateDefaultContent();
+        ASSERT_TRUE(CReqDocFile(source).SaveDocument(path).ok);
+    }
+    CReqDoc* doc = frame->Documents().OpenDocument(path);
+    ASSERT_NE(doc, nullptr);
+    EXPECT_TRUE(boxes.texts.isEmpty());
+    QLockFile probe(dir.filePath(QStringLiteral(".mine.dvx.lock")));
+    EXPECT_FALSE(probe.tryLock(0));
+    EXPECT_TRUE(frame->Documents().CloseDocument(doc));
+    EXPECT_TRUE(probe.tryLock(0));
 }
 
 TEST_F(MainFrameTest, ViewTypeSwitchInTheSameWindow) {

@@ -9,7 +9,13 @@
 
 namespace {
 
-TEST(CLinkedStorage, ConvertsAPlainArchiveInPlace) {
+QByteArray FileBytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A bare archive is only read; it becomes a compound file when the project is written back.
+TEST(CLinkedStorage, PlainArchiveBecomesACompoundFileWhenWritten) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("linked.dvx"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(DV_FIXTURES_DIR "/default-raw.dvx"), path));
@@ -19,14 +25,15 @@ TEST(CLinkedStorage, ConvertsAPlainArchiveInPlace) {
     const QByteArray archive = raw.readAll();
 
     const CLinkedStorage storage(path);
-    bool compound = false;
-    EXPECT_EQ(CompoundFile::ReadContentsStream(path, &compound), archive);
-    EXPECT_TRUE(compound);
+    bool compound = true;
+    EXPECT_EQ(storage.ReadContents(&compound), archive);
+    EXPECT_FALSE(compound);
     EXPECT_FALSE(storage.IsReadOnly());
-    EXPECT_EQ(storage.ReadContents(), archive);
+    EXPECT_EQ(FileBytesOf(path), archive);
 
     storage.WriteContents("rewritten");
-    EXPECT_EQ(storage.ReadContents(), QByteArray("rewritten"));
+    EXPECT_EQ(storage.ReadContents(&compound), QByteArray("rewritten"));
+    EXPECT_TRUE(compound);
 }
 
 TEST(CLinkedStorage, ReadOnlyFileOpensForReadingOnly) {
@@ -37,28 +44,27 @@ TEST(CLinkedStorage, ReadOnlyFileOpensForReadingOnly) {
     EXPECT_THROW(storage.WriteContents("x"), CFileException);
 }
 
-TEST(CLinkedStorage, CompoundFileWithoutContentsHoldsAnEmptyProject) {
+// A compound file without "Contents" is another program's document, not an empty project.
+TEST(CLinkedStorage, CompoundFileWithoutContentsIsRefused) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("linked.dvx"));
     CompoundFile::WriteContentsStream(path, "x");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = FileBytesOf(path);
     const QByteArray name(reinterpret_cast<const char*>(u"Contents"), 16);
     ASSERT_EQ(bytes.count(name), 1);
     bytes.replace(name, QByteArray(reinterpret_cast<const char*>(u"Other123"), 16));
-    ASSERT_TRUE(file.seek(0));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(bytes), bytes.size());
     file.close();
 
     const CLinkedStorage storage(path);
-    EXPECT_TRUE(storage.ReadContents().isEmpty());
-    storage.WriteContents("project");
-    EXPECT_EQ(CompoundFile::ReadContentsStream(path), QByteArray("project"));
+    EXPECT_THROW(storage.ReadContents(), CFileException);
+    EXPECT_EQ(FileBytesOf(path), bytes);
 }
 
 TEST(CLinkedStorage, MissingFileFails) {
-    EXPECT_THROW(CLinkedStorage(QStringLiteral("/nonexistent/linked.dvx")), CFileException);
+    EXPECT_THROW(CLinkedStorage(QStringLiteral("/nonexistent/linked.dvx")).ReadContents(), CFileException);
 }
 
 }  // namespace

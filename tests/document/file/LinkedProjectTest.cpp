@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace {
 
 class LinkedProject : public testing::Test {
@@ -138,7 +140,8 @@ TEST_F(LinkedProject, RelativeLinkIsFoundInTheApplicationFolder) {
     EXPECT_EQ(reopened.doc.m_strLinkedPath, relative);
 }
 
-TEST_F(LinkedProject, FailedLinkedSaveIsReportedAndTheContainerStillSaved) {
+// The container is still written, but the save is a failure: the edits live in the linked file.
+TEST_F(LinkedProject, FailedLinkedSaveFailsTheSaveAndTheContainerIsStillWritten) {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("sub")));
     const QString linkedInSub = Path("sub/linked.dvx");
     ASSERT_TRUE(QFile::copy(m_linkedPath, linkedInSub));
@@ -146,15 +149,66 @@ TEST_F(LinkedProject, FailedLinkedSaveIsReportedAndTheContainerStillSaved) {
     ASSERT_TRUE(container.file.OpenLinkedProject(linkedInSub, true));
     container.doc.m_bLinked = true;
     container.doc.m_strLinkedPath = linkedInSub;
+    container.doc.SetModifiedFlag(true);
     ASSERT_TRUE(QDir(Path("sub")).removeRecursively());
 
-    EXPECT_TRUE(container.file.SaveDocument(m_containerPath).ok);
-    ASSERT_EQ(m_boxes.texts.size(), 1);
-    EXPECT_TRUE(m_boxes.texts[0].startsWith(QString::fromLatin1(kDVFailedToSaveDocument) + u'\n'));
-    EXPECT_EQ(m_boxes.types[0], DV::MB_ICONEXCLAMATION | DV::MB_OK);
+    const DVFileResult result = container.file.SaveDocument(m_containerPath);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.headline, QString::fromLatin1(kDVFailedToSaveDocument));
+    EXPECT_TRUE(result.reason.contains(linkedInSub)) << result.reason.toStdString();
+    EXPECT_TRUE(m_boxes.texts.isEmpty());
     EXPECT_TRUE(QFile::exists(m_containerPath));
+    EXPECT_TRUE(container.doc.IsModified());
     EXPECT_TRUE(container.doc.m_bLinked);
     EXPECT_EQ(container.doc.m_strLinkedPath, linkedInSub);
+}
+
+// A relative link means the file beside the container, wherever the program was started.
+TEST_F(LinkedProject, RelativeLinkIsTakenFromTheContainersFolder) {
+    m_container.doc.m_strLinkedPath = QStringLiteral("linked.dvx");
+    ASSERT_TRUE(m_container.file.SaveDocument(m_containerPath).ok);
+
+    QTemporaryDir elsewhere;
+    CReqDoc decoy;
+    decoy.CreateDefaultContent();
+    ASSERT_TRUE(CReqDocFile(decoy).SaveDocument(elsewhere.filePath(QStringLiteral("linked.dvx"))).ok);
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+    OpenedProject reopened;
+    const DVFileResult result = reopened.file.OpenDocument(m_containerPath);
+    QDir::setCurrent(previous);
+    ASSERT_TRUE(result.ok) << result.Message().toStdString();
+    EXPECT_EQ(reopened.doc.m_strLinkedPath, QStringLiteral("linked.dvx"));
+    EXPECT_EQ(reopened.doc.m_requirements.at(0)->m_strTitle, QStringLiteral("Edited in the container"));
+}
+
+// A link to something that is no project, or no file at all, is refused without reading it as a
+// project, waiting on it or ever writing to it.
+TEST_F(LinkedProject, LinkToAnythingButAProjectIsRefusedAndLeftAlone) {
+    CompoundFile::WriteContentsStream(Path("other.doc"), "a word-processor document");
+    QByteArray otherDocument = FileBytes(Path("other.doc"));
+    otherDocument.replace(QByteArray(reinterpret_cast<const char*>(u"Contents"), 16),
+                          QByteArray(reinterpret_cast<const char*>(u"WordDocu"), 16));
+    WriteFile(Path("other.doc"), otherDocument);
+    WriteFile(Path("notes.txt"), "Some notes.\n");
+    WriteFile(Path("empty.dvx"), QByteArray());
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path("pipe.dvx")).constData(), 0600), 0);
+
+    for (const char* name : {"other.doc", "notes.txt", "empty.dvx", "pipe.dvx"}) {
+        SCOPED_TRACE(name);
+        const QString target = Path(name);
+        const QByteArray before = QFileInfo(target).isFile() ? FileBytes(target) : QByteArray();
+        m_container.doc.m_strLinkedPath = target;
+        m_boxes.Clear();
+        ASSERT_TRUE(m_container.file.SaveDocument(m_containerPath).ok);
+        OpenedProject reopened;
+        EXPECT_FALSE(reopened.file.OpenDocument(m_containerPath).ok);
+        EXPECT_EQ(m_boxes.texts.size(), 1);
+
+        OpenedProject linking;
+        EXPECT_FALSE(linking.file.OpenLinkedProject(target, false));
+        EXPECT_EQ(QFileInfo(target).isFile() ? FileBytes(target) : QByteArray(), before);
+    }
 }
 
 // A linked project file that claims to be linked itself is refused instead of followed.
