@@ -3,6 +3,7 @@
 #include "cli/CliFieldText.h"
 #include "document/CReqDoc.h"
 #include "document/CReqDocFile.h"
+#include "document/DVCellEdit.h"
 #include "document/DVFileError.h"
 #include "document/DVProjectLock.h"
 #include "document/ProjectDump.h"
@@ -153,18 +154,16 @@ int SetField(const Invocation& call, int fieldId, const QString& target) {
     if (!object)
         return Fail(Usage, error);
     const QString& text = call.operands[4];
-    if (const auto refusal = CliFieldText::Refusal(doc, fieldId, text))
+    if (const auto refusal = CliFieldText::Refusal(doc, *object, fieldId, text))
         return Fail(Usage, *refusal);
-    bool handled = false;
-    const bool changed = object->SetFieldText(text, fieldId, handled, &doc);
-    if (!handled)
+    const DVCellEdit::Result edit = DVCellEdit::Apply(doc, *object, fieldId, text);
+    if (!edit.handled)
         return Fail(Usage,
                     QStringLiteral("Field %1 does not belong to a %2.").arg(fieldId).arg(call.operands[1]));
-    if (!changed) {
+    if (!edit.changed) {
         Out() << "unchanged" << Qt::endl;
         return Success;
     }
-    doc.MarkModified(object);
     doc.OnObjectsModified(nullptr);
     if (const DVFileResult saved = file.SaveDocument(target); !saved.ok)
         return Report(saved);
@@ -208,7 +207,8 @@ const std::map<QString, Command>& Commands() {
               "written (to FILE or OUT) only when it changed.\n"
               "FAMILY is requirement, actor, use-case or step; a step's ID is USECASEID/STEPID.\n"
               "FIELD is the numeric field id, e.g. 404 (Approved) or 100000 (the first parameter).\n"
-              "TEXT must be one of the field's value names for a choice, and a number for a number.\n"
+              "Only fields that a cell edits in place can be set; TEXT must be one of the field's value "
+              "names for a choice, and a number for a number.\n"
               "A linked container also writes its linked project file back, as Save does."),
           Set}},
     };

@@ -16,7 +16,14 @@ bool IsNumberField(const CReqDoc& doc, int fieldId) {
 }
 }  // namespace
 
-std::optional<QString> Refusal(const CReqDoc& doc, int fieldId, const QString& text) {
+std::optional<QString> Refusal(const CReqDoc& doc, const CDVData& object, int fieldId, const QString& text) {
+    const bool listed =
+        fieldId >= FIELD_FIRST_PARAMETER || FieldCatalogue::FamilyHasField(object.Family(), fieldId);
+    if (listed && FieldCatalogue::EditKind(&doc, object.Family(), fieldId) == DVEditKind::ReadOnly)
+        return QStringLiteral(
+                   "Field %1 cannot be edited in a cell; the application edits it in a dialog or "
+                   "not at all.")
+            .arg(fieldId);
     double number = 0.0;
     if (IsNumberField(doc, fieldId) && !ParseNumber(text, number))
         return QStringLiteral("\"%1\" is not a number; field %2 takes numbers.").arg(text).arg(fieldId);

@@ -69,7 +69,7 @@ bool CDVUserDefinedParList::SetFieldText(const QString& text, int fieldId, bool&
         return false;
     }
     if (existing != nullptr) {
-        if (GetValueText(definition, probe) == GetValueText(definition, *existing)) {
+        if (SameValue(definition, probe, *existing)) {
             return false;
         }
         return CheckAndConvert(definition, *existing, text);

@@ -159,9 +159,17 @@ QString CDVVerificationData::Refuse(CDVDevelopmentStep& record, const QString& m
     Show(message);
     ok = false;
     if (!checkOnly) {
-        record.m_nState = CDVDevelopmentStep::Pending;
+        KeepOrDropToPending(record);
     }
     return message;
+}
+
+// A refused run leaves a phase pending, except one that is done: dropping that without its cascade
+// would contradict what depends on it, and the user's earlier decision stands.
+void CDVVerificationData::KeepOrDropToPending(CDVDevelopmentStep& record) {
+    if (!record.IsDone()) {
+        record.m_nState = CDVDevelopmentStep::Pending;
+    }
 }
 
 QString CDVVerificationData::Approve(bool bDo, CReqDoc* doc, bool cascade, bool& ok, bool checkOnly) {
@@ -283,7 +291,7 @@ QString CDVVerificationData::CheckVerification(CReqDoc* doc, bool& ok, bool chec
         if (!andRefusal.isEmpty()) {
             ok = false;
             if (!checkOnly) {
-                m_verification.m_nState = CDVDevelopmentStep::Pending;
+                KeepOrDropToPending(m_verification);
             }
             return andRefusal;
         }

@@ -46,6 +46,7 @@ protected:
 private:
     void MarkDone(CDVDevelopmentStep& record, CReqDoc* doc);
     QString Refuse(CDVDevelopmentStep& record, const QString& message, bool& ok, bool checkOnly);
+    static void KeepOrDropToPending(CDVDevelopmentStep& record);
     QString WithdrawApproval(CReqDoc* doc, bool cascade);
     QString WithdrawVerification(CReqDoc* doc, bool cascade);
     QString CheckApproval(CReqDoc* doc, bool& ok, bool checkOnly);

@@ -39,7 +39,7 @@ bool ValuesEqual(const CReqDoc* doc, const DVParameterValue& a, const DVParamete
         return false;
     }
     const DVParameter* definition = doc->FindActorParameter(a.m_nParameterId);
-    return definition != nullptr && GetValueText(definition, a) == GetValueText(definition, b);
+    return definition != nullptr && SameValue(definition, a, b);
 }
 
 namespace {

@@ -53,6 +53,13 @@ void Refuse(const QString& message) {
 
 }  // namespace
 
+bool SameValue(const DVParameter* definition, const DVParameterValue& a, const DVParameterValue& b) {
+    if (definition != nullptr && definition->m_nType == DVParameter::TypeNumber) {
+        return a.m_dNumber == b.m_dNumber;
+    }
+    return GetValueText(definition, a) == GetValueText(definition, b);
+}
+
 bool CheckAndConvert(const DVParameter* definition, DVParameterValue& value, const QString& text) {
     if (definition == nullptr) {
         return false;

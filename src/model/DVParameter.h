@@ -34,6 +34,9 @@ public:
 
 // Displayed text of a value under its definition; "<Not defined>" without a definition or a valid item.
 QString GetValueText(const DVParameter* definition, const DVParameterValue& value);
+// Whether two values of the definition are the same: numbers compare as numbers, since their text
+// keeps only six significant digits; other values compare by their text.
+bool SameValue(const DVParameter* definition, const DVParameterValue& a, const DVParameterValue& b);
 
 // Checks the text against the definition and stores it into the value; shows the refusal itself.
 bool CheckAndConvert(const DVParameter* definition, DVParameterValue& value, const QString& text);

@@ -32,7 +32,9 @@ struct Frame {
 
 class Cascade {
 public:
-    Cascade(CReqDoc* doc, QString& text) : m_doc(doc), m_text(text) {}
+    // root: the object whose withdrawal the user asked for; whoever asked counts its one change.
+    Cascade(CReqDoc* doc, QString& text, const CDVVerificationData* root)
+        : m_doc(doc), m_text(text), m_root(root) {}
 
     // Applies the object's own withdrawal and, when it was done, schedules its dependents.
     void StartApproval(CDVVerificationData* object, bool cascade) {
@@ -73,7 +75,9 @@ private:
     void Withdraw(CDVVerificationData* object, CDVDevelopmentStep& record, bool cascade) {
         if (cascade) {
             record.m_nState = CDVDevelopmentStep::OutOfDate;
-            m_doc->MarkModified(object);
+            if (object != m_root) {
+                m_doc->MarkModified(object);
+            }
         } else {
             record.m_nState = CDVDevelopmentStep::Pending;
         }
@@ -195,6 +199,7 @@ private:
 
     CReqDoc* m_doc;
     QString& m_text;
+    const CDVVerificationData* m_root;
     std::vector<Frame> m_stack;
 };
 
@@ -202,7 +207,7 @@ private:
 
 QString PhaseWithdrawal::WithdrawApproval(CDVVerificationData* object, bool cascade) {
     QString text;
-    Cascade run(m_doc, text);
+    Cascade run(m_doc, text, object);
     run.StartApproval(object, cascade);
     run.Run();
     return text;
@@ -210,7 +215,7 @@ QString PhaseWithdrawal::WithdrawApproval(CDVVerificationData* object, bool casc
 
 QString PhaseWithdrawal::WithdrawVerification(CDVVerificationData* object, bool cascade) {
     QString text;
-    Cascade run(m_doc, text);
+    Cascade run(m_doc, text, object);
     run.StartVerification(object, cascade);
     run.Run();
     return text;

@@ -1,6 +1,7 @@
 #include "model/Requirement.h"
 
 #include "document/CReqDoc.h"
+#include "document/DVMessageBox.h"
 #include "model/StringIds.h"
 
 #include <QSet>
@@ -44,6 +45,19 @@ bool Requirement::SetFieldText(const QString& text, int fieldId, bool& handled, 
             return SetPhaseFieldText(text, fieldId, handled, doc, FIELD_APPROVED, FIELD_VERIFIED,
                                      FIELD_APPROVAL_DESCRIPTION, FIELD_VERIFICATION_DESCRIPTION);
     }
+}
+
+bool Requirement::MayTakeType(int type) const {
+    if (type == Functional || m_createdUseCases.empty()) {
+        return true;
+    }
+    DVMessageBox(
+        QStringLiteral("It is not permitted to change the requirement type, because this Requirement "
+                       "created at least one Use-Case.\nOnly Functional Requirements can create "
+                       "Use-Cases.\nIf you wish to change the requiement type, please remove all "
+                       "Use-Cases from the \"Use-Cases\"-list first."),
+        DV::MB_OK | DV::MB_ICONEXCLAMATION);
+    return false;
 }
 
 CDVVerificationData* Requirement::FindById(qint32 id, const CReqDoc* doc) const {

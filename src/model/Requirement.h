@@ -17,6 +17,10 @@ public:
     CDVVerificationData* FindById(qint32 id, const CReqDoc* doc) const override;
     int GetNextInList(const CReqDoc* doc) const override;
 
+    // Whether the requirement may take the type; shows why not when it may not: only functional
+    // requirements create use cases, so one that created some stays functional.
+    bool MayTakeType(int type) const;
+
     // The live children in list order: the objects of this requirement's branch whose parent it is.
     std::vector<Requirement*> Children(const CReqDoc* doc) const;
 

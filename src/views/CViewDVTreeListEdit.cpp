@@ -2,6 +2,7 @@
 #include "views/CViewDVTreeList.h"
 
 #include "document/CReqDoc.h"
+#include "document/DVCellEdit.h"
 #include "model/StringIds.h"
 #include "views/CDVViewHost.h"
 
@@ -29,15 +30,11 @@ void CViewDVTreeList::ApplyCellEdit(HTREEITEM item, int column, const QString& t
     }
     // The tree column edits the title whatever field id it carries.
     const int fieldId = column == 0 ? int(FIELD_TITLE) : FieldIdOfColumn(column);
-    bool handled = false;
-    const bool changed = object->SetFieldText(text, fieldId, handled, m_pDocument);
-    if (changed && handled) {
-        m_pDocument->MarkModified(object);
-        FillRow(item, object, true);
+    // Unchanged or refused, the row shows the stored value again over what the grid showed.
+    const bool changed = DVCellEdit::Apply(*m_pDocument, *object, fieldId, text).changed;
+    FillRow(item, object, true);
+    if (changed) {
         NotifyModified();
-    } else {
-        // Puts the stored value back over what the grid showed.
-        FillRow(item, object, true);
     }
 }
 

@@ -141,13 +141,7 @@ void CViewTreelist::ChangeType(int type) {
     if (requirement == nullptr) {
         return;
     }
-    if (type != Requirement::Functional && !requirement->m_createdUseCases.empty()) {
-        DVMessageBox(
-            QStringLiteral("It is not permitted to change the requirement type, because this Requirement "
-                           "created at least one Use-Case.\nOnly Functional Requirements can create "
-                           "Use-Cases.\nIf you wish to change the requiement type, please remove all "
-                           "Use-Cases from the \"Use-Cases\"-list first."),
-            DV::MB_OK | DV::MB_ICONEXCLAMATION);
+    if (!requirement->MayTakeType(type)) {
         return;
     }
     requirement->m_nType = type;

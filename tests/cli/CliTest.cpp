@@ -101,6 +101,15 @@ TEST_F(Cli, ExitCodes) {
           QStringLiteral("481"), QStringLiteral("two days")},
          1,
          "\"two days\" is not a number"},
+        // Fields that no cell edits in place: the identifier, a link list.
+        {{QStringLiteral("set"), path, QStringLiteral("requirement"), QStringLiteral("2"),
+          QStringLiteral("402"), QStringLiteral("7")},
+         1,
+         "Field 402 cannot be edited in a cell"},
+        {{QStringLiteral("set"), path, QStringLiteral("requirement"), QStringLiteral("2"),
+          QStringLiteral("432"), QStringLiteral("1")},
+         1,
+         "Field 432 cannot be edited in a cell"},
     };
     for (const auto& c : cases) {
         const CliRun run = RunCli(c.arguments);

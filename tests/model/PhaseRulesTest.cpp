@@ -107,6 +107,36 @@ TEST_F(PhaseRulesTest, CheckOnlyRefusalLeavesTheStateAlone) {
     EXPECT_EQ(top->m_approval.m_nState, CDVDevelopmentStep::Pending);
 }
 
+// Confirming a done phase again when its rule now refuses it shows the refusal and keeps the phase
+// done: dropping it without its cascade would leave implemented, verified or approved dependents
+// behind a pending approval.
+TEST_F(PhaseRulesTest, RefusedRerunKeepsTheDonePhase) {
+    Requirement* source = Add("Source");
+    Requirement* derived = Add("Derived");
+    Requirement* child = Add("Child", derived->m_nId);
+    ASSERT_TRUE(Approve(derived));
+    ASSERT_TRUE(Implement(derived));
+    ASSERT_TRUE(Approve(child));
+    derived->m_derivedFromRequirements = {static_cast<quint32>(source->m_nId)};
+    boxes.Clear();
+    EXPECT_FALSE(Approve(derived));
+    EXPECT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(derived->m_approval.IsDone());
+    EXPECT_TRUE(derived->m_implementation.IsDone());
+    EXPECT_TRUE(child->m_approval.IsDone());
+
+    // The same for a verification whose AND child is no longer verified.
+    Requirement* parent = Add("Parent");
+    Requirement* andChild = Add("And child", parent->m_nId);
+    for (Requirement* r : {parent, andChild})
+        ASSERT_TRUE(Approve(r) && Implement(r));
+    ASSERT_TRUE(Verify(andChild));
+    ASSERT_TRUE(Verify(parent));
+    andChild->m_verification.m_nState = CDVDevelopmentStep::Pending;
+    EXPECT_FALSE(Verify(parent));
+    EXPECT_TRUE(parent->m_verification.IsDone());
+}
+
 TEST_F(PhaseRulesTest, VerificationNeedsApprovalAndImplementationWhenThatPhaseIsOn) {
     Requirement* r = Add("R");
     EXPECT_FALSE(Verify(r));
