@@ -54,8 +54,9 @@ private:
     qint64 SectorOffset(quint32 sector) const { return FirstSectorOffset() + qint64(sector) * m_sectorSize; }
     quint32 EntriesPerSector() const { return quint32(m_sectorSize / 4); }
 
+    // Empty when the bytes run past the end; a buffer complains on standard error of a seek there.
     QByteArray ReadAt(qint64 offset, qint64 size) {
-        return m_device.seek(offset) ? m_device.read(size) : QByteArray();
+        return offset <= m_device.size() - size && m_device.seek(offset) ? m_device.read(size) : QByteArray();
     }
 
     // The sectors of the allocation table, from the header and the chain of further list sectors.

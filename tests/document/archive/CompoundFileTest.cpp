@@ -110,14 +110,25 @@ TEST_F(CompoundFileTest, ReadsFromMemoryAsFromDisk) {
             << path.toStdString();
         EXPECT_EQ(fromMemory, fromDisk) << path.toStdString();
     }
-    QByteArray damaged = FileBytes(Fixture("default.dvx"));
-    CompoundImage::SetUInt32(damaged, CompoundImage::kFirstDirectorySectorAt, 1000);
-    try {
-        CompoundFile::ReadContents(damaged, QStringLiteral("shown.dvx"));
-        ADD_FAILURE() << "damaged image accepted";
-    } catch (const CFileException& e) {
-        EXPECT_EQ(e.Reason(), DamagedReason(QStringLiteral("shown.dvx")));
+
+    using namespace CompoundImage;
+    QByteArray farDirectory = FileBytes(Fixture("default.dvx"));
+    SetUInt32(farDirectory, kFirstDirectorySectorAt, 1000);
+    // The image ends two bytes into its only table sector.
+    QByteArray cutTable = Make(2, Shape::siblings, SampleContents(4096));
+    const quint32 lastSector = quint32((cutTable.size() - 512) / 512 - 1);
+    SetUInt32(cutTable, kHeaderFatListAt, lastSector);
+    cutTable.truncate(SectorOffset(9, lastSector) + 2);
+    testing::internal::CaptureStderr();
+    for (const QByteArray& damaged : {farDirectory, cutTable}) {
+        try {
+            CompoundFile::ReadContents(damaged, QStringLiteral("shown.dvx"));
+            ADD_FAILURE() << "damaged image accepted";
+        } catch (const CFileException& e) {
+            EXPECT_EQ(e.Reason(), DamagedReason(QStringLiteral("shown.dvx")));
+        }
     }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
 // Directories up to the screen's bound open, in both sector sizes and however deep.
