@@ -3,6 +3,7 @@
 // stream, and the peak memory of a load beside the memory the loaded objects occupy.
 #include "document/CReqDoc.h"
 #include "document/CReqDocFile.h"
+#include "document/ProjectDump.h"
 #include "document/CompoundFile.h"
 
 #include <QFile>
@@ -177,8 +178,59 @@ void BM_OpenDocumentMemory(benchmark::State& state) {
     }
 }
 
+// The dump of the loaded project, written as it goes to a device that takes everything.
+void BM_Dump(benchmark::State& state) {
+    CReqDoc doc;
+    CReqDocFile file(doc);
+    file.OpenDocument(Project().path);
+    QFile sink(QStringLiteral("/dev/null"));
+    sink.open(QIODevice::WriteOnly);
+    for (auto _ : state) {
+        if (!ProjectDump::Write(sink, doc, file.FileFormat()))
+            state.SkipWithError("the dump was not written");
+    }
+    ReportBytes(state);
+}
+
+// Peak resident memory above what was resident before, of one run of work.
+template <typename Work>
+double PeakMegabytes(Work&& work) {
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+    const long rssBefore = StatusKilobytes("VmRSS:");
+    work();
+    return double(StatusKilobytes("VmHWM:") - rssBefore) * 1024 / 1e6;
+}
+
+// The command-line dump (open, then dump) beside the command-line resave (open, then save).
+void BM_DumpPeakMemory(benchmark::State& state) {
+    const QString& path = Project().path;
+    const QString copy = Project().dir.filePath(QStringLiteral("resaved.dvx"));
+    for (auto _ : state) {
+        const double dump = PeakMegabytes([&] {
+            CReqDoc doc;
+            CReqDocFile file(doc);
+            file.OpenDocument(path);
+            QFile sink(QStringLiteral("/dev/null"));
+            sink.open(QIODevice::WriteOnly);
+            ProjectDump::Write(sink, doc, file.FileFormat());
+        });
+        const double resave = PeakMegabytes([&] {
+            CReqDoc doc;
+            CReqDocFile file(doc);
+            file.OpenDocument(path);
+            file.SaveDocument(copy);
+        });
+        state.counters["dump_peak_MB"] = dump;
+        state.counters["resave_peak_MB"] = resave;
+        state.counters["dump_per_resave"] = dump / resave;
+    }
+}
+
 }  // namespace
 
+BENCHMARK(BM_Dump)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DumpPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_OpenDocument)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SaveDocument)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LoadArchive)->Unit(benchmark::kMillisecond);

@@ -8,6 +8,7 @@
 #include "document/DVProjectLock.h"
 #include "document/ProjectDump.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -85,8 +86,10 @@ int Dump(const Invocation& call) {
     CReqDocFile file(doc);
     if (const DVFileResult opened = file.OpenDocument(call.operands[0]); !opened.ok)
         return Report(opened);
-    Out() << ProjectDump::Dump(doc, file.FileFormat(), file.LinkedFileFormat());
-    Out().flush();
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly) ||
+        !ProjectDump::Write(out, doc, file.FileFormat(), file.LinkedFileFormat()) || !out.flush())
+        return Fail(FileError, QStringLiteral("The dump cannot be written: %1.").arg(out.errorString()));
     return Success;
 }
 
