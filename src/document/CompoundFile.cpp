@@ -157,8 +157,9 @@ GsfPtr<GsfInput> InputOf(const QFile& file, const QString& path) {
         const int error = errno;
         if (fd >= 0)
             close(fd);
-        throw CFileException(CFileException::accessDenied,
-                             QStringLiteral("%1 cannot be read: %2.").arg(Quoted(path), qt_error_string(error)));
+        throw CFileException(
+            CFileException::accessDenied,
+            QStringLiteral("%1 cannot be read: %2.").arg(Quoted(path), qt_error_string(error)));
     }
     // The library takes the position of a new input for its start.
     rewind(stream);
