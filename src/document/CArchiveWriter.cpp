@@ -5,17 +5,25 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <bit>
+
+char* CArchiveWriter::Grow(qsizetype count) {
+    const qsizetype size = m_out.size();
+    // Growing by doubling keeps a large project's archive from being copied over and over.
+    if (m_out.capacity() < size + count)
+        m_out.reserve(std::max(2 * m_out.capacity(), size + count));
+    m_out.resize(size + count);
+    return m_out.data() + size;
+}
 
 template <typename T>
 void CArchiveWriter::WriteLittleEndian(T value) {
-    char bytes[sizeof(T)];
-    qToLittleEndian(value, bytes);
-    m_out.append(bytes, sizeof(T));
+    qToLittleEndian(value, Grow(sizeof(T)));
 }
 
 void CArchiveWriter::WriteByte(quint8 value) {
-    m_out.append(char(value));
+    *Grow(1) = char(value);
 }
 void CArchiveWriter::WriteInt16(qint16 value) {
     WriteLittleEndian(value);
@@ -56,9 +64,7 @@ void CArchiveWriter::WriteString(const QString& text) {
         WriteUInt16(0xFFFF);
         WriteUInt32(quint32(length));
     }
-    const qsizetype start = m_out.size();
-    m_out.resize(start + 2 * length);
-    qToLittleEndian<quint16>(text.utf16(), length, m_out.data() + start);
+    qToLittleEndian<quint16>(text.utf16(), length, Grow(2 * length));
 }
 
 void CArchiveWriter::WriteTime(qint64 seconds) {

@@ -25,6 +25,8 @@ public:
     void WriteIdArray(const std::vector<quint32>& ids);
 
 private:
+    // Room for count more bytes at the end of the array.
+    char* Grow(qsizetype count);
     template <typename T>
     void WriteLittleEndian(T value);
 

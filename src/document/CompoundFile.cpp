@@ -201,26 +201,33 @@ QByteArray ReadContents(QByteArrayView fileImage, const QString& displayName, bo
 }
 
 void WriteContentsStream(const QString& path, QByteArrayView contents) {
-    GsfSession session;
-    auto failed = [&](const QString& what) {
-        return CFileException(CFileException::writeFailed, session.Reason(what.arg(Quoted(path))));
-    };
-    GsfPtr<GsfOutput> sink(gsf_output_memory_new());
-    GsfPtr<GsfOutfile> root(gsf_outfile_msole_new_full(sink.get(), kBigBlockSize, kSmallBlockSize));
-    GsfPtr<GsfOutput> stream(root ? gsf_outfile_new_child(root.get(), kContentsStream, FALSE) : nullptr);
-    if (!stream)
-        throw failed(QStringLiteral("%1 cannot be written as a compound file"));
-    const bool written =
-        (contents.isEmpty() || gsf_output_write(stream.get(), size_t(contents.size()),
-                                                reinterpret_cast<const guint8*>(contents.data()))) &&
-        gsf_output_close(stream.get()) && gsf_output_close(GSF_OUTPUT(root.get()));
-    if (!written)
-        throw failed(QStringLiteral("%1 cannot be written as a compound file"));
-    const auto* bytes =
-        reinterpret_cast<const char*>(gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get())));
-    const qint64 size = gsf_output_size(sink.get());
-
-    DVAtomicFile::Replace(path, QByteArrayView(bytes, size));
+    // The library writes straight into the new file, so that a large project is not held twice.
+    DVAtomicFile::Replace(path, [&](int fd) {
+        GsfSession session;
+        const int copy = dup(fd);
+        FILE* const file = copy >= 0 ? fdopen(copy, "wb") : nullptr;
+        if (!file) {
+            const int error = errno;
+            if (copy >= 0)
+                close(copy);
+            DVAtomicFile::ThrowSystemError(path, error);
+        }
+        const std::unique_ptr<FILE, int (*)(FILE*)> closer(file, fclose);
+        GsfPtr<GsfOutput> sink(gsf_output_stdio_new_FILE(QFile::encodeName(path).constData(), file, TRUE));
+        GsfPtr<GsfOutfile> root(sink ? gsf_outfile_msole_new_full(sink.get(), kBigBlockSize, kSmallBlockSize)
+                                     : nullptr);
+        GsfPtr<GsfOutput> stream(root ? gsf_outfile_new_child(root.get(), kContentsStream, FALSE) : nullptr);
+        errno = 0;
+        const bool written =
+            stream &&
+            (contents.isEmpty() || gsf_output_write(stream.get(), size_t(contents.size()),
+                                                    reinterpret_cast<const guint8*>(contents.data()))) &&
+            gsf_output_close(stream.get()) && gsf_output_close(GSF_OUTPUT(root.get())) &&
+            (gsf_output_is_closed(sink.get()) || gsf_output_close(sink.get())) && fflush(file) == 0 &&
+            !ferror(file);
+        if (!written)
+            DVAtomicFile::ThrowSystemError(path, errno != 0 ? errno : EIO);
+    });
 }
 
 }  // namespace CompoundFile

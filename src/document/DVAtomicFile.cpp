@@ -18,13 +18,6 @@ QString Quoted(const QString& path) {
     return QLatin1Char('"') + path + QLatin1Char('"');
 }
 
-[[noreturn]] void ThrowSystemError(const QString& path, int error) {
-    const bool denied = error == EACCES || error == EPERM || error == EROFS;
-    throw CFileException(denied ? CFileException::accessDenied : CFileException::writeFailed,
-                         QStringLiteral("%1 cannot be written: %2.")
-                             .arg(Quoted(path), QString::fromLocal8Bit(std::strerror(error))));
-}
-
 // The mode a file created by open() would get: 0666 less the process's umask.
 mode_t DefaultMode() {
     const mode_t mask = ::umask(0);
@@ -107,7 +100,21 @@ void SyncFolder(const QByteArray& file) {
 
 namespace DVAtomicFile {
 
+[[noreturn]] void ThrowSystemError(const QString& path, int error) {
+    const bool denied = error == EACCES || error == EPERM || error == EROFS;
+    throw CFileException(denied ? CFileException::accessDenied : CFileException::writeFailed,
+                         QStringLiteral("%1 cannot be written: %2.")
+                             .arg(Quoted(path), QString::fromLocal8Bit(std::strerror(error))));
+}
+
 void Replace(const QString& path, QByteArrayView contents) {
+    Replace(path, [&](int fd) {
+        if (!WriteAll(fd, contents))
+            ThrowSystemError(path, errno);
+    });
+}
+
+void Replace(const QString& path, const std::function<void(int fd)>& write) {
     const QString target = ResolvedTarget(path);
     const QByteArray targetName = QFile::encodeName(target);
     struct stat existing {};
@@ -124,8 +131,10 @@ void Replace(const QString& path, QByteArrayView contents) {
     if (file.Descriptor() < 0)
         ThrowSystemError(path, errno);
     const mode_t mode = exists ? (existing.st_mode & 07777) : DefaultMode();
-    if (::fchmod(file.Descriptor(), mode) != 0 || !WriteAll(file.Descriptor(), contents) ||
-        ::fsync(file.Descriptor()) != 0 || !file.Close())
+    if (::fchmod(file.Descriptor(), mode) != 0)
+        ThrowSystemError(path, errno);
+    write(file.Descriptor());
+    if (::fsync(file.Descriptor()) != 0 || !file.Close())
         ThrowSystemError(path, errno);
     // Keeping the owner needs privileges; without them the new file belongs to the writer.
     if (exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())) {

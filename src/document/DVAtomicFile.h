@@ -3,6 +3,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
+
 // Replaces a file by new contents so that the old file survives every failure: the bytes go to a new
 // file beside it, every write, the flush to disk and the close are checked, and only a complete file
 // is renamed over the old one. A symbolic link is followed and its target replaced.
@@ -15,5 +17,11 @@ namespace DVAtomicFile {
 // Throws CFileException: notAFile when path names anything but a regular file (a directory, a pipe,
 // a device), accessDenied or writeFailed with the system's reason otherwise.
 void Replace(const QString& path, QByteArrayView contents);
+// The same for contents that write puts into the new file, given as a descriptor at its start; write
+// throws CFileException when it cannot finish.
+void Replace(const QString& path, const std::function<void(int fd)>& write);
+
+// The exception for a failed system call on the file at path, with the system's reason.
+[[noreturn]] void ThrowSystemError(const QString& path, int error);
 
 }  // namespace DVAtomicFile
