@@ -8,14 +8,14 @@ CDVData::CDVData(qint32 id, QString title) : m_nId(id), m_strTitle(std::move(tit
 
 CDVData::CDVData(qint32 id, const CDVData& source)
     : m_nId(id),
+      m_nPrevSiblingId(source.m_nPrevSiblingId),
+      m_nParentId(source.m_nParentId),
+      m_bDeleted(source.m_bDeleted),
       m_strTitle(source.m_strTitle),
       m_strDescription(source.m_strDescription),
       m_strComment(source.m_strComment),
-      m_nPrevSiblingId(source.m_nPrevSiblingId),
-      m_nParentId(source.m_nParentId),
       m_version(source.m_version),
-      m_timeModified(source.m_timeModified),
-      m_bDeleted(source.m_bDeleted) {}
+      m_timeModified(source.m_timeModified) {}
 
 bool AssignText(QString& field, const QString& text) {
     if (field == text) {

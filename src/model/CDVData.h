@@ -28,15 +28,16 @@ public:
     // changed; handled tells whether this class (or a base) knows the field.
     virtual bool SetFieldText(const QString& text, int fieldId, bool& handled, CReqDoc* doc);
 
+    // Ordered to leave no padding: a project can hold a million objects.
     qint32 m_nId = 0;
+    qint32 m_nPrevSiblingId = 0;
+    qint32 m_nParentId = 0;
+    bool m_bDeleted = false;
     QString m_strTitle;
     QString m_strDescription;
     QString m_strComment;
-    qint32 m_nPrevSiblingId = 0;
-    qint32 m_nParentId = 0;
     VersionNumber m_version;
     qint64 m_timeModified = 0;
-    bool m_bDeleted = false;
 };
 
 // Assigns text to a field and reports whether it changed.

@@ -13,7 +13,6 @@ public:
     enum Phase { Approval = 0, Implementation = 1, Verification = 2, Validation = 3 };
 
     explicit CDVDevelopmentStep(int phase = Approval, double duration = -1.0, double cost = -1.0);
-    virtual ~CDVDevelopmentStep() = default;
     // Copies every field except the phase kind.
     CDVDevelopmentStep(const CDVDevelopmentStep& other);
     CDVDevelopmentStep& operator=(const CDVDevelopmentStep& other);
@@ -34,11 +33,12 @@ public:
     QString LastTimeText(const CReqDoc* doc) const;
     QString LastVersionText(const CReqDoc* doc) const;
 
+    // Every object holds four records, so the members are ordered to leave no padding.
     qint32 m_nState = Pending;
+    int m_nPhase = Approval;
     qint64 m_timeLast = 0;
     VersionNumber m_versionLast{true, QString(), 0, 0, 0};
     QString m_strDescription;
-    int m_nPhase = Approval;
     double m_dDuration = -1.0;
     double m_dCost = -1.0;
 
