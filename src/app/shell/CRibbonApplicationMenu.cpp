@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QStackedWidget>
@@ -148,6 +149,31 @@ bool CRibbonApplicationMenu::eventFilter(QObject* watched, QEvent* event) {
         m_right->setCurrentIndex(m_subItemPages.value(static_cast<CRibbonButton*>(watched), kRecentPage));
     }
     return QFrame::eventFilter(watched, event);
+}
+
+void CRibbonApplicationMenu::keyPressEvent(QKeyEvent* event) {
+    const QString key = event->text().toLower();
+    if (key.isEmpty()) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    for (const CRibbonButton* item : std::as_const(m_items)) {
+        if (!item->MenuKeyTip().isEmpty() && item->MenuKeyTip() == key && m_subItemPages.contains(item)) {
+            m_right->setCurrentIndex(m_subItemPages.value(item));
+            return;
+        }
+    }
+    const QList<CRibbonButton*> shown =
+        m_right->currentIndex() == kRecentPage ? m_recentButtons : m_subItems.value(m_right->currentIndex());
+    for (const QList<CRibbonButton*>& buttons : {shown, m_items, m_bottomButtons}) {
+        for (CRibbonButton* button : buttons) {
+            if (button->isEnabled() && button->KeyTip() == key) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QFrame::keyPressEvent(event);
 }
 
 void CRibbonApplicationMenu::paintEvent(QPaintEvent*) {

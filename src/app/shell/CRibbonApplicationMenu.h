@@ -8,6 +8,7 @@
 #include <utility>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QStackedWidget;
 class QVBoxLayout;
@@ -48,6 +49,9 @@ Q_SIGNALS:
     void RecentFileChosen(const QString& path);
 
 protected:
+    // Key tips: a letter runs the item that carries it (the right column first); a menu key tip shows
+    // that item's sub-items.
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -37,6 +37,7 @@ const Command kMenuItemsBeforePrint[] = {
     {57600, "&New"}, {57601, "&Open..."}, {557, "Open Case..."}, {57603, "&Save"}, {57604, "Save &As..."},
 };
 const Command kPrint = {57607, "Print\np"};
+const char* const kPrintMenuKeyTip = "w";  // the sub-items beside the button
 const char* const kPrintLabel = "Preview and print the document";
 const Command kPrintItems[] = {{57608, "&Quick Print"}, {57609, "Print Pre&view"}, {57606, "Print Set&up"}};
 const Command kClose = {57602, "&Close"};
@@ -100,11 +101,15 @@ QString KeyTipOf(const Command& command) {
 void BuildApplicationMenu(CRibbonBar& bar, const CRibbonBuilder::ActionFor& actionFor) {
     auto* menu = new CRibbonApplicationMenu;
     const auto addItem = [&](const Command& command,
-                             const QList<CRibbonApplicationMenu::SubItem>& subItems = {}) {
-        if (QAction* action = Prepare(actionFor, command)) {
-            const QString label = subItems.isEmpty() ? QString() : QString::fromUtf8(kPrintLabel);
-            menu->AddItem(action, action->icon(), label, subItems)->SetKeyTip(KeyTipOf(command));
+                             const QList<CRibbonApplicationMenu::SubItem>& subItems = {}) -> CRibbonButton* {
+        QAction* action = Prepare(actionFor, command);
+        if (!action) {
+            return nullptr;
         }
+        const QString label = subItems.isEmpty() ? QString() : QString::fromUtf8(kPrintLabel);
+        CRibbonButton* item = menu->AddItem(action, action->icon(), label, subItems);
+        item->SetKeyTip(KeyTipOf(command));
+        return item;
     };
     for (const Command& command : kMenuItemsBeforePrint) {
         addItem(command);
@@ -115,7 +120,9 @@ void BuildApplicationMenu(CRibbonBar& bar, const CRibbonBuilder::ActionFor& acti
             printItems.append({action, action->icon()});
         }
     }
-    addItem(kPrint, printItems);
+    if (CRibbonButton* print = addItem(kPrint, printItems)) {
+        print->SetMenuKeyTip(QString::fromUtf8(kPrintMenuKeyTip));
+    }
     menu->AddSeparator();
     addItem(kClose);
     menu->SetRecentFilesTitle(QString::fromUtf8(kRecentTitle), kRecentWidth);

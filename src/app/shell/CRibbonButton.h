@@ -30,6 +30,9 @@ public:
     // Explicit key tip, else the one of the action's text, else its mnemonic letter.
     QString KeyTip() const;
     void SetKeyTip(const QString& keyTip);
+    // The key tip of the button's sub-items (its menu part), beside the one of the button itself.
+    QString MenuKeyTip() const { return m_menuKeyTip; }
+    void SetMenuKeyTip(const QString& keyTip) { m_menuKeyTip = keyTip; }
     // With split, the main part runs the action and only the arrow part opens the menu;
     // otherwise the whole button opens it.
     void SetMenu(QMenu* menu, bool split);
@@ -70,4 +73,5 @@ private:
     bool m_onFrame = false;
     bool m_actionVisible = true;
     QString m_keyTip;
+    QString m_menuKeyTip;
 };

@@ -126,6 +126,7 @@ TEST_F(RibbonBuilderTest, ApplicationMenuQuickAccessAndRightAlignedItems) {
     const CRibbonButton* print = menu->Items()[5];
     EXPECT_EQ(print->Label(), "Print");
     EXPECT_EQ(print->KeyTip(), "p");
+    EXPECT_EQ(print->MenuKeyTip(), "w");
     EXPECT_EQ(IdsOf(menu->SubItems(print)), QList<int>({57608, 57609, 57606}));
     EXPECT_TRUE(menu->SubItems(menu->Items()[0]).isEmpty());
     EXPECT_EQ(IdsOf(menu->BottomButtons()), QList<int>({57665}));

@@ -147,6 +147,28 @@ TEST_F(ApplicationMenuTest, ItemUnderTheMouseShowsItsSubItems) {
     EXPECT_EQ(menu.RightPage(), 0);
 }
 
+TEST_F(ApplicationMenuTest, KeyTipsRunItemsAndTheMenuKeyTipShowsTheSubItems) {
+    print->SetKeyTip(QStringLiteral("p"));
+    print->SetMenuKeyTip(QStringLiteral("w"));
+    QSignalSpy printed(&printAction, &QAction::triggered);
+    QSignalSpy quick(&quickPrint, &QAction::triggered);
+
+    QTest::keyClick(&menu, Qt::Key_W);
+    EXPECT_EQ(menu.RightPage(), 1);
+    EXPECT_TRUE(menu.isVisible());
+    EXPECT_EQ(printed.count(), 0);
+    QTest::keyClick(&menu, Qt::Key_Q);  // the mnemonic of a shown sub-item
+    EXPECT_EQ(quick.count(), 1);
+    EXPECT_FALSE(menu.isVisible());
+
+    menu.ShowAt(QPoint(10, 10));
+    QTest::keyClick(&menu, Qt::Key_Q);  // sub-items not shown: nothing carries "q"
+    EXPECT_EQ(quick.count(), 1);
+    QTest::keyClick(&menu, Qt::Key_P);
+    EXPECT_EQ(printed.count(), 1);
+    EXPECT_FALSE(menu.isVisible());
+}
+
 TEST(RibbonBar, ApplicationButtonOpensTheMenuAndTabsSwitchCategories) {
     CRibbonBar bar;
     bar.SetApplicationMenu(new CRibbonApplicationMenu);
