@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   python3 python3-olefile
+  poppler-utils
   xvfb xauth
 )
 missing=()

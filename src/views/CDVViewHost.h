@@ -10,6 +10,7 @@ class CDVData;
 class CReqDoc;
 class CViewChildDV;
 class CViewDVTreeList;
+class QPrinter;
 class QWidget;
 
 // What the views need of the application around them: windows, command routing, icons and the dialogs
@@ -48,6 +49,10 @@ struct CDVViewHost {
     std::function<bool(CViewDVTreeList* view, bool& keepWidths)> chooseColumns;
     // The export commands (335 SpreadsheetML, 336 CSV) of the export menu.
     std::function<void(CViewDVTreeList* view, int commandId)> exportData;
+
+    // The application's printer: paper, orientation and destination as Print Setup and the print dialog
+    // left them, shared by Print, Quick Print and Print Preview of every view.
+    QPrinter* printer = nullptr;
 
     // Icons of the matrix views by image index (0 to 20); views created later use them. Missing
     // entries are drawn by the views themselves.

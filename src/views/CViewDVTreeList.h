@@ -122,12 +122,14 @@ public:
     CDVCommandState QueryCommand(int id);
     void RunRoutedCommand(int id);
 
-    // Printing: the grid on pages of the printer, the header on every page.
-    void PrintTo(QPrinter& printer);
-    // The pages on any device: beginPage readies the painter for a page (0 the first) or answers null to
-    // stop; paper is the page size in device pixels at deviceDpi. Returns the pages painted.
-    int PaintPages(const std::function<QPainter*(int page)>& beginPage, QSizeF paper, qreal deviceDpi,
-                   const std::function<void(int pages)>& pageCount = {});
+    // Printing: the grid on pages of the printer's paper, the header on every page; only the pages of
+    // the printer's page range when it has one. False when the printer could not be started.
+    bool PrintTo(QPrinter& printer);
+    // The pages on any device: beginPage readies the painter for the n-th painted page (0 the first) or
+    // answers null to stop; paper is the page size in device pixels at deviceDpi; wanted picks the pages
+    // (0 the first) to paint, all without it. Returns the pages painted.
+    int PaintPages(const std::function<QPainter*(int painted)>& beginPage, QSizeF paper, qreal deviceDpi,
+                   const std::function<bool(int page)>& wanted = {});
     // Pages the last PrintTo produced.
     int LastPageCount() const { return m_nLastPageCount; }
 
@@ -213,6 +215,10 @@ private:
     // Printing and pictures (CViewDVTreeListPrint.cpp).
     void PaintHeader(QPainter& painter) const;
     void ShowPrintDialog(bool preview, bool direct);
+    qreal ScreenDpi() const;
+    // Rows by lines while the first row is the top one.
+    int FirstLineOfRow(int row) const;
+    int RowAtLine(int line) const;
 
     void UpdateMenuActions(QMenu* menu);
     void ShowExportMenu(const QPoint& globalPos);

@@ -1,6 +1,11 @@
 // Printing and the off-screen picture of CViewDVTreeList.
 #include "views/CViewDVTreeList.h"
 
+#include "controls/treelist/TreeListDeviceFont.h"
+#include "document/DVMessageBox.h"
+#include "views/CDVViewHost.h"
+#include "views/GridPrintLayout.h"
+
 #include <QHeaderView>
 #include <QPainter>
 #include <QPrintDialog>
@@ -8,7 +13,7 @@
 #include <QPrinter>
 #include <QStyleOptionHeader>
 
-#include <cmath>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -26,6 +31,11 @@ struct SavedFigures {
     int linesFitWholly;
 };
 
+// A printer with somewhere to go: a named printer or a file.
+bool HasDestination(const QPrinter& printer) {
+    return !printer.printerName().isEmpty() || !printer.outputFileName().isEmpty();
+}
+
 }  // namespace
 
 void CViewDVTreeList::PaintHeader(QPainter& painter) const {
@@ -34,6 +44,9 @@ void CViewDVTreeList::PaintHeader(QPainter& painter) const {
     if (header == nullptr || layout->headerHeight <= 0) {
         return;
     }
+    painter.save();
+    painter.setFont(TreeListDeviceFont::Scaled(
+        header->font(), TreeListDeviceFont::Scale(m_grid->logicalDpiY(), painter.device())));
     for (int c = 0; c < layout->columnCount; ++c) {
         const int width = layout->ColumnWidth(c);
         if (width <= 0) {
@@ -43,33 +56,55 @@ void CViewDVTreeList::PaintHeader(QPainter& painter) const {
         option.initFrom(header);
         option.rect = QRect(layout->ColumnLeft(c) - layout->hpos, 0, width, layout->headerHeight);
         option.section = c;
-        option.text = layout->columns[size_t(c)].headerText;
         option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
         option.orientation = Qt::Horizontal;
         option.state |= QStyle::State_Horizontal | QStyle::State_Enabled;
+        // A text too long for its column ends in an ellipsis instead of being cut through a letter.
+        const int room = header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header).width();
+        option.text =
+            option.fontMetrics.elidedText(layout->columns[size_t(c)].headerText, Qt::ElideRight, room);
+        painter.save();
+        painter.setClipRect(option.rect, Qt::IntersectClip);
         header->style()->drawControl(QStyle::CE_Header, &option, &painter, header);
+        painter.restore();
     }
+    painter.restore();
 }
 
-void CViewDVTreeList::PrintTo(QPrinter& printer) {
+bool CViewDVTreeList::PrintTo(QPrinter& printer) {
+    const bool fullPage = printer.fullPage();
     printer.setFullPage(true);
+    std::function<bool(int)> wanted;
+    if (printer.printRange() == QPrinter::PageRange && !printer.pageRanges().isEmpty()) {
+        wanted = [ranges = printer.pageRanges()](int page) { return ranges.contains(page + 1); };
+    }
     QPainter painter;
+    bool started = false;
     const QSizeF paper = printer.paperRect(QPrinter::DevicePixel).size();
     m_nLastPageCount = PaintPages(
-        [&](int page) -> QPainter* {
-            if (page == 0) {
-                return painter.begin(&printer) ? &painter : nullptr;
+        [&](int) -> QPainter* {
+            if (!started) {
+                started = painter.begin(&printer);
+                return started ? &painter : nullptr;
             }
             return printer.newPage() ? &painter : nullptr;
         },
-        paper, printer.resolution(), [&printer](int pages) { printer.setFromTo(1, pages); });
+        paper, printer.resolution(), wanted);
     if (painter.isActive()) {
         painter.end();
     }
+    // A page range holds for the print it was chosen for.
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFullPage(fullPage);
+    return started;
+}
+
+qreal CViewDVTreeList::ScreenDpi() const {
+    return logicalDpiX() > 0 ? logicalDpiX() : 96;
 }
 
 int CViewDVTreeList::PaintPages(const std::function<QPainter*(int page)>& beginPage, QSizeF paper,
-                                qreal deviceDpi, const std::function<void(int pages)>& pageCount) {
+                                qreal deviceDpi, const std::function<bool(int page)>& wanted) {
     if (m_grid == nullptr || m_grid->GetLayout() == nullptr || paper.isEmpty() || deviceDpi <= 0) {
         return 0;
     }
@@ -85,86 +120,64 @@ int CViewDVTreeList::PaintPages(const std::function<QPainter*(int page)>& beginP
                              layout->clientHeight,   layout->heightBelowHeader,
                              layout->linesFitPartly, layout->linesFitWholly};
     const int rowHeight = std::max(1, layout->rowHeight);
-    const int totalLines = layout->TotalLines();
-    const int allLines = totalLines + 1;
+    const int allLines = layout->TotalLines() + 1;
     layout->hpos = 0;
     layout->clientWidth = layout->RightEdge();
     layout->heightBelowHeader = allLines * rowHeight;
     layout->clientHeight = layout->headerHeight + allLines * rowHeight;
     layout->linesFitPartly = layout->linesFitWholly = allLines;
 
-    const int pictureWidth = std::max(1, layout->RightEdge());
-    const int headerHeight = layout->headerHeight;
-    const int pictureHeight = std::max(1, headerHeight + totalLines * rowHeight);
     // Logical units are screen pixels scaled to the device's resolution.
-    const qreal screenDpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
-    const qreal toDevice = deviceDpi / screenDpi;
-    const qreal margin = MarginMm / 25.4 * screenDpi;
-    const qreal printableWidth = paper.width() / toDevice - 2 * margin;
-    const qreal printableHeight = paper.height() / toDevice - 2 * margin;
-    const qreal scaleW = printableWidth / pictureWidth;
-    const qreal scaleH = printableHeight / pictureHeight;
-    const int linesPerPage =
-        std::max(1, int(std::floor((printableHeight - headerHeight * scaleW) / (rowHeight * scaleW))));
-    const int pages = std::max(1, (totalLines + linesPerPage - 1) / linesPerPage);
-    if (pageCount) {
-        pageCount(pages);
-    }
-    // Row of a line: rows may wrap over several lines, so the rows are searched by their first line.
-    auto firstLineOf = [&](int row) {
-        QRect rect;
-        m_grid->GetItemRect(m_grid->GetItemOfRow(row), &rect, false, 0);
-        return rect.top() / rowHeight;
+    const qreal toDevice = deviceDpi / ScreenDpi();
+    const qreal margin = MarginMm / 25.4 * ScreenDpi();
+    const QSizeF printable(paper.width() / toDevice - 2 * margin, paper.height() / toDevice - 2 * margin);
+    const GridPrintLayout pages = GridPrintLayout::Of(printable, layout->RightEdge(), layout->headerHeight,
+                                                      rowHeight, layout->TotalLines());
+    // A page's band starts at a line, which may lie inside a wrapped row: the grid paints from the row
+    // that holds it, shifted up by the lines of that row the page before showed.
+    struct Start {
+        int row = 0;
+        int offset = 0;
     };
-    std::vector<int> pageRows;
-    std::vector<int> pageOffsets;
-    for (int page = 0; page < pages; ++page) {
-        const int line = page * linesPerPage;
-        int low = 0;
-        int high = std::max(0, m_grid->GetRowCount() - 1);
-        while (low < high) {
-            const int mid = (low + high + 1) / 2;
-            if (firstLineOf(mid) <= line) {
-                low = mid;
-            } else {
-                high = mid - 1;
-            }
+    std::vector<Start> starts(size_t(pages.pages));
+    if (m_grid->GetRowCount() > 0) {
+        for (int page = 0; page < pages.pages; ++page) {
+            const int line = pages.FirstLine(page);
+            const int row = RowAtLine(line);
+            starts[size_t(page)] = {row, line - FirstLineOfRow(row)};
         }
-        pageRows.push_back(low);
-        pageOffsets.push_back(m_grid->GetRowCount() > 0 ? line - firstLineOf(low) : 0);
     }
+    const int headerHeight = layout->headerHeight;
     int printed = 0;
-    for (int page = 0; page < pages; ++page) {
-        QPainter* painter = beginPage(page);
+    for (int page = 0; page < pages.pages; ++page) {
+        if (wanted && !wanted(page)) {
+            continue;
+        }
+        QPainter* painter = beginPage(printed);
         if (painter == nullptr) {
             break;
         }
-        // The grid paints from the page's first row: any row may be the top one while printing.
-        layout->linesFitWholly = 1;
+        const Start start = starts[size_t(page)];
+        const int lines = pages.LinesOn(page);
         if (m_grid->GetRowCount() > 0) {
-            m_grid->SelectItem(m_grid->GetItemOfRow(pageRows[size_t(page)]), TVGN_FIRSTVISIBLE);
+            layout->linesFitWholly = 1;  // any row may be the top one while printing
+            m_grid->SelectItem(m_grid->GetItemOfRow(start.row), TVGN_FIRSTVISIBLE);
         }
-        const int lines = pages == 1 ? totalLines : std::min(linesPerPage, totalLines - page * linesPerPage);
-        layout->linesFitPartly = layout->linesFitWholly = pageOffsets[size_t(page)] + lines;
+        layout->linesFitPartly = layout->linesFitWholly = start.offset + lines;
+        const int bandBottom = headerHeight + lines * rowHeight;
         painter->save();
         painter->scale(toDevice, toDevice);
         painter->translate(margin, margin);
-        // One page fits both ways; longer grids repeat the header above each band of lines.
-        const qreal scale = pages == 1 ? std::min(scaleW, scaleH) : scaleW;
-        painter->scale(scale, scale);
+        painter->scale(pages.scale, pages.scale);
         painter->save();
-        painter->translate(0, -pageOffsets[size_t(page)] * rowHeight);
+        painter->setClipRect(QRect(0, headerHeight, layout->RightEdge(), lines * rowHeight));
+        painter->translate(0, -start.offset * rowHeight);
         m_grid->Paint(*painter, true);
         painter->restore();
-        // A row cut at the page break shows only its part of the band.
-        const int bandBottom = headerHeight + lines * rowHeight;
-        constexpr qreal Far = 100000;
-        painter->fillRect(QRectF(-Far, -Far, 2 * Far, Far + headerHeight), Qt::white);
-        painter->fillRect(QRectF(-Far, bandBottom, 2 * Far, Far), Qt::white);
         PaintHeader(*painter);
         painter->setPen(QPen(Qt::black, 0));
         painter->setBrush(Qt::NoBrush);
-        painter->drawRect(QRectF(0, 0, pictureWidth, bandBottom));
+        painter->drawRect(QRectF(0, 0, std::max(1, layout->RightEdge()), bandBottom));
         painter->restore();
         ++printed;
     }
@@ -187,22 +200,59 @@ int CViewDVTreeList::PaintPages(const std::function<QPainter*(int page)>& beginP
     return printed;
 }
 
+int CViewDVTreeList::FirstLineOfRow(int row) const {
+    // Item rectangles count from the first shown line, which is the first line while pages are laid out.
+    QRect rect;
+    m_grid->GetItemRect(m_grid->GetItemOfRow(row), &rect, false, 0);
+    return rect.top() / std::max(1, m_grid->GetLayout()->rowHeight);
+}
+
+int CViewDVTreeList::RowAtLine(int line) const {
+    // Rows may wrap over several lines, so the rows are searched by their first line.
+    int low = 0;
+    int high = std::max(0, m_grid->GetRowCount() - 1);
+    while (low < high) {
+        const int mid = (low + high + 1) / 2;
+        if (FirstLineOfRow(mid) <= line) {
+            low = mid;
+        } else {
+            high = mid - 1;
+        }
+    }
+    return low;
+}
+
 void CViewDVTreeList::ShowPrintDialog(bool preview, bool direct) {
-    QPrinter printer(QPrinter::HighResolution);
+    // The application's printer keeps what Print Setup and the print dialog chose; a host without one
+    // prints through a printer of this print only.
+    std::unique_ptr<QPrinter> own;
+    QPrinter* printer = CDVViewHost::Instance().printer;
+    if (printer == nullptr) {
+        own = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer = own.get();
+    }
     if (preview) {
-        QPrintPreviewDialog dialog(&printer, this);
+        QPrintPreviewDialog dialog(printer, this);
+        // Room for a readable page rather than the dialog's small default.
+        dialog.resize(window()->size() * 0.9);
         connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
                 [this](QPrinter* target) { PrintTo(*target); });
         dialog.exec();
         return;
     }
-    if (!direct) {
-        QPrintDialog dialog(&printer, this);
+    // Quick Print goes where the last print went; before any print has gone anywhere it asks like Print.
+    if (!direct || !HasDestination(*printer)) {
+        QPrintDialog dialog(printer, this);
         if (dialog.exec() != QDialog::Accepted) {
             return;
         }
     }
-    PrintTo(printer);
+    if (!PrintTo(*printer)) {
+        const QString target =
+            printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
+        DVMessageBox(QStringLiteral("The document could not be printed to \"%1\".").arg(target),
+                     DV::MB_ICONEXCLAMATION | DV::MB_OK);
+    }
 }
 
 void CViewDVTreeList::RenderToBitmap() {

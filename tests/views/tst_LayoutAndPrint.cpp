@@ -1,10 +1,13 @@
 // Column layout commands, rebuilding, printing and the off-screen picture.
 #include "ViewFixture.h"
+#include "support/PdfWords.h"
 
 #include "views/CViewMotherDV.h"
 #include "views/CViewTreelist.h"
+#include "views/GridPrintLayout.h"
 
 #include <QFile>
+#include <QPageRanges>
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -179,6 +182,37 @@ TEST_F(LayoutTest, TheFirstVisibleObjectIsStoredAndRestored) {
     EXPECT_EQ(view->ObjectOf(view->GetGrid()->GetNextItem(0, TVGN_FIRSTVISIBLE))->m_nId, id);
 }
 
+TEST(GridPrintLayout, ScalesToTheWidthAndSplitsTheLinesIntoPages) {
+    const struct {
+        const char* what;
+        QSizeF printable;
+        int pictureWidth, header, row, lines;
+        qreal scale;
+        int linesPerPage, pages;
+        std::vector<int> linesOn;
+    } cases[] = {
+        {"fits one page", {700, 1000}, 700, 20, 20, 10, 1.0, 49, 1, {10}},
+        {"a narrow grid grows to the width", {700, 1000}, 350, 20, 10, 100, 2.0, 48, 3, {48, 48, 4}},
+        {"a wide grid shrinks", {700, 1000}, 1400, 20, 20, 120, 0.5, 99, 2, {99, 21}},
+        {"exactly full pages", {700, 1000}, 700, 20, 20, 98, 1.0, 49, 2, {49, 49}},
+        {"no rows: the header alone", {700, 1000}, 700, 20, 20, 0, 1.0, 49, 1, {0}},
+        {"no room for the header: one line a page", {100, 10}, 100, 20, 10, 3, 1.0, 1, 3, {1, 1, 1}},
+        {"an empty page too low for the header fits it", {700, 10}, 70, 20, 10, 0, 0.5, 1, 1, {0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const GridPrintLayout layout =
+            GridPrintLayout::Of(c.printable, c.pictureWidth, c.header, c.row, c.lines);
+        EXPECT_DOUBLE_EQ(layout.scale, c.scale);
+        EXPECT_EQ(layout.linesPerPage, c.linesPerPage);
+        ASSERT_EQ(layout.pages, c.pages);
+        for (int page = 0; page < layout.pages; ++page) {
+            EXPECT_EQ(layout.LinesOn(page), c.linesOn[size_t(page)]) << "page " << page;
+            EXPECT_EQ(layout.FirstLine(page), page * layout.linesPerPage);
+        }
+    }
+}
+
 // Pages painted into images at 100 dpi on A4.
 std::deque<QImage> PaintPages(CViewDVTreeList* view) {
     const QSizeF paper(827, 1169);
@@ -240,6 +274,41 @@ TEST_F(LayoutTest, AShortGridFitsOnePageAndPrintsToPdf) {
             int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "));
         EXPECT_EQ(pages, view->LastPageCount());
         EXPECT_EQ(rows == 0, view->LastPageCount() == 1);
+    }
+}
+
+TEST_F(LayoutTest, APageRangePrintsOnlyItsPagesAndHoldsForOnePrint) {
+    AddRows(300);
+    auto* view = Open<CViewTreelist>();
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("all.pdf")));
+    ASSERT_TRUE(view->PrintTo(printer));
+    ASSERT_GE(view->LastPageCount(), 4);
+
+    QPageRanges ranges;
+    ranges.addRange(2, 3);
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setPageRanges(ranges);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("range.pdf")));
+    ASSERT_TRUE(view->PrintTo(printer));
+    EXPECT_EQ(view->LastPageCount(), 2);
+    EXPECT_EQ(printer.printRange(), QPrinter::AllPages);
+
+    const PdfText all = ReadPdfWords(dir.filePath(QStringLiteral("all.pdf")));
+    const PdfText range = ReadPdfWords(dir.filePath(QStringLiteral("range.pdf")));
+    ASSERT_TRUE(all.read && range.read) << all.error.toStdString();
+    ASSERT_EQ(range.pages.size(), 2u);
+    for (size_t p = 0; p < 2; ++p) {
+        QStringList expected, printed;
+        for (const PdfWord& word : all.pages[p + 1].words) {
+            expected.append(word.text);
+        }
+        for (const PdfWord& word : range.pages[p].words) {
+            printed.append(word.text);
+        }
+        EXPECT_EQ(printed, expected) << "page " << p + 2;
     }
 }
 

@@ -33,7 +33,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent),
       m_mdi(new QMdiArea(this)),
       m_commands(std::make_unique<CDVCommandManager>()),
-      m_printer(std::make_unique<QPrinter>()) {
+      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setWindowTitle(QStringLiteral("Dovalintra"));
     setWindowIcon(DVIcons::Application());
     m_mdi->setViewMode(QMdiArea::SubWindowView);
@@ -64,6 +64,7 @@ CMainFrame::~CMainFrame() {
     host.resizeFrameClient = nullptr;
     host.updateCommand = nullptr;
     host.runCommand = nullptr;
+    host.printer = nullptr;
     host.imageList.clear();
 }
 
@@ -139,9 +140,7 @@ CChildFrame* CMainFrame::FrameOf(const CViewChildDV* view) const {
 
 void CMainFrame::InstallViewHost() {
     CDVViewHost& host = CDVViewHost::Instance();
-    for (int i = 0; i < DVIcons::kImageListSize; ++i) {
-        host.imageList.append(DVIcons::ImageListIcon(i));
-    }
+    host.imageList = DVIcons::ImageList();
     // The menus a view shows route their commands like the ribbon's, starting at that view's window.
     host.updateCommand = [this](CViewChildDV* view, int id, CDVCommandState& state) {
         CChildFrame* frame = FrameOf(view);
@@ -159,6 +158,7 @@ void CMainFrame::InstallViewHost() {
         return m_commands->Run(id);
     };
     host.openNewWindow = [this](CReqDoc* doc) { OpenWindow(doc); };
+    host.printer = m_printer.get();
     host.switchViewType = [this](CViewChildDV* view, int viewType) {
         if (CChildFrame* frame = FrameOf(view)) {
             frame->SwitchViewType(viewType);

@@ -28,6 +28,8 @@ public:
     CDVCommandManager& Commands() { return *m_commands; }
     QMdiArea* MdiArea() const { return m_mdi; }
     CRibbonBar* Ribbon() const { return m_ribbon; }
+    // The one printer configuration of the application: Print Setup sets it up, every print uses it.
+    QPrinter* Printer() const { return m_printer.get(); }
 
     CChildFrame* ActiveFrame() const;
     CViewChildDV* ActiveView() const;

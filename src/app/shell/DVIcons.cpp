@@ -74,6 +74,14 @@ QIcon DVIcons::ImageListIcon(int index) {
     return Named(kImageList[size_t(index)]);
 }
 
+QList<QIcon> DVIcons::ImageList() {
+    QList<QIcon> icons;
+    for (int i = 0; i < kImageListSize; ++i) {
+        icons.append(ImageListIcon(i));
+    }
+    return icons;
+}
+
 QIcon DVIcons::ViewTypeIcon(int viewType) {
     switch (viewType) {
         case 1:

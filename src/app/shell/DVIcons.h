@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QList>
 #include <QString>
 
 // The program's icon set, compiled in from resources/icons.
@@ -13,6 +14,8 @@ public:
     static QIcon Application();
     // A null icon outside 0..kImageListSize-1.
     static QIcon ImageListIcon(int index);
+    // The whole image list, index by index.
+    static QList<QIcon> ImageList();
     // Window icon of a view type; unknown types get the requirements icon.
     static QIcon ViewTypeIcon(int viewType);
     // The ribbon's image of a command id; a null icon for commands without one.

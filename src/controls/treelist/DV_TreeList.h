@@ -131,7 +131,8 @@ public:
     bool EndEditLabelNow(bool cancel);
 
     // Paints into the painter: the picture the window shows, or in print mode the grid from the current
-    // first row with the client figures of the layout record (the header paints itself).
+    // first row with the client figures of the layout record (the header paints itself). The painter's
+    // units are the control's pixels on any device; a clip the painter has narrows the rows painted.
     void Paint(QPainter& painter, bool printMode);
     // Brings the wrapped lines of every shown row up to date, so that the line totals are exact.
     void ComputeAllLineBreaks();

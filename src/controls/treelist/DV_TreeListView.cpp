@@ -1,6 +1,7 @@
 // Scrolling, geometry and painting of DV_TreeList.
 #include "controls/treelist/DV_TreeList.h"
 
+#include "controls/treelist/TreeListDeviceFont.h"
 #include "controls/treelist/TreeListPainter.h"
 
 #include <QHeaderView>
@@ -254,6 +255,7 @@ void DV_TreeList::Paint(QPainter& painter, bool printMode) {
     frame.hpos = l.hpos;
     frame.maxLines = l.linesFitPartly;
     frame.printing = true;
+    frame.fontScale = TreeListDeviceFont::Scale(logicalDpiY(), painter.device());
     if (printMode) {
         frame.area = QRect(0, l.headerHeight, l.RightEdge(), (l.TotalLines() + 1) * l.rowHeight);
     } else {

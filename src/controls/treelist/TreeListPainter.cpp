@@ -1,6 +1,7 @@
 #include "controls/treelist/TreeListPainter.h"
 
 #include "controls/treelist/TreeListColors.h"
+#include "controls/treelist/TreeListDeviceFont.h"
 #include "controls/treelist/TreeListTextWrap.h"
 
 #include <QPainter>
@@ -67,16 +68,18 @@ int TreeListPainter::UpdateRowLines(TreeListState& s, TreeListCellSource& source
 
 void TreeListPainter::Paint(QPainter& p, const Frame& frame) {
     p.save();
-    p.setClipRect(frame.area);
+    p.setClipRect(frame.area, Qt::IntersectClip);
+    Frame band = frame;
+    band.area = frame.area.intersected(p.clipBoundingRect().toAlignedRect());
     const bool grey = !m_s.enabled && m_s.HasExStyle(TLX_GREYDISABLED);
-    p.fillRect(frame.area, Slot(grey ? TreeListColors::Disabled : TreeListColors::Background));
+    p.fillRect(band.area, Slot(grey ? TreeListColors::Disabled : TreeListColors::Background));
     const int rh = m_s.layout.rowHeight;
     int y = frame.yOrigin;
     int lines = 0;
     for (int row = frame.firstRow;
-         row < m_s.rows.Count() && lines < frame.maxLines && y <= frame.area.bottom(); ++row) {
+         row < m_s.rows.Count() && lines < frame.maxLines && y <= band.area.bottom(); ++row) {
         const int n = UpdateRowLines(m_s, m_source, row);
-        PaintRow(p, row, y, frame.hpos, frame);
+        PaintRow(p, row, y, frame.hpos, band);
         y += n * rh;
         lines += n;
     }
@@ -116,7 +119,7 @@ void TreeListPainter::PaintRow(QPainter& p, int row, int y, int hpos, const Fram
     for (int c = 0; c < m_s.layout.columnCount; ++c) {
         const QRect rect(m_s.layout.ColumnLeft(c) - hpos, y, m_s.layout.ColumnWidth(c), height);
         if (rect.width() > 0 && rect.intersects(frame.area)) {
-            PaintCell(p, h, c, row, rect, offset);
+            PaintCell(p, h, c, row, rect, offset, frame);
         }
     }
     const QColor grid = Slot(TreeListColors::GridLines);
@@ -149,7 +152,7 @@ void TreeListPainter::PaintRow(QPainter& p, int row, int y, int hpos, const Fram
 }
 
 void TreeListPainter::PaintCell(QPainter& p, HTREEITEM h, int column, int row, const QRect& rect,
-                                const QPoint& offset) {
+                                const QPoint& offset, const Frame& frame) {
     const TreeListItem& item = m_s.items[h];
     const TreeListCell* cell = m_s.items.FindCell(h, column);
     const TLColumnRecord& record = m_s.layout.columns[size_t(column)];
@@ -258,10 +261,13 @@ void TreeListPainter::PaintCell(QPainter& p, HTREEITEM h, int column, int row, c
             color = m_palette.color(m_s.focused ? QPalette::Active : QPalette::Inactive,
                                     QPalette::HighlightedText);
         }
-        p.setFont(font);
+        p.setFont(TreeListDeviceFont::Scaled(font, frame.fontScale));
         p.setPen(color);
         for (size_t i = 0; i < lines.size(); ++i) {
             const QRect lineRect(x, offset.y() + int(i) * rh, parts.cell.right() - x, rh);
+            if (!lineRect.intersects(frame.area)) {
+                continue;
+            }
             p.drawText(lineRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, lines[i]);
         }
     } else if (cellHighlight || dropped) {

@@ -11,6 +11,7 @@
 #include "document/CReqDoc.h"
 #include "document/CReqDocFile.h"
 #include "support/DVTestSupport.h"
+#include "support/PdfWords.h"
 #include "views/CViewChildDV.h"
 
 #include <QAction>
@@ -18,6 +19,10 @@
 #include <QLineEdit>
 #include <QLockFile>
 #include <QMdiArea>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -267,6 +272,67 @@ TEST_F(MainFrameTest, SeveralWindowsOfOneDocument) {
     EXPECT_TRUE(boxes.texts.isEmpty());
     EXPECT_EQ(frame->Documents().DocumentCount(), 1);
     EXPECT_EQ(frame->WindowsOf(doc).size(), 1);
+}
+
+// Print Setup, Print, Quick Print and Print Preview work on the one printer of the application, so the
+// paper chosen once holds for all of them.
+TEST_F(MainFrameTest, PrintCommandsShareTheApplicationsPrinter) {
+    NewWithoutProperties();
+    QTemporaryDir dir;
+    QPrinter* printer = frame->Printer();
+    ASSERT_NE(printer, nullptr);
+    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape, QMarginsF()));
+    printer->setOutputFileName(dir.filePath(QStringLiteral("quick.pdf")));
+    frame->Commands().Action(ID_FILE_PRINT_DIRECT)->trigger();
+    const PdfText quick = ReadPdfWords(dir.filePath(QStringLiteral("quick.pdf")));
+    ASSERT_TRUE(quick.read) << quick.error.toStdString();
+    ASSERT_EQ(quick.pages.size(), 1u);
+    EXPECT_NEAR(quick.pages[0].size.width(), 595, 1);  // A5 across
+    EXPECT_NEAR(quick.pages[0].size.height(), 420, 1);
+    EXPECT_FALSE(quick.pages[0].words.empty());
+
+    struct Shown {
+        QPrinter* printer = nullptr;
+        int pages = 0;
+        QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    } print, preview;
+    OnNextModal([&print](QDialog* dialog) {
+        if (auto* shown = qobject_cast<QPrintDialog*>(dialog)) {
+            print.printer = shown->printer();
+        }
+        dialog->reject();
+    });
+    frame->Commands().Action(ID_FILE_PRINT)->trigger();
+    EXPECT_EQ(print.printer, printer);
+    OnNextModal([&preview](QDialog* dialog) {
+        if (auto* shown = qobject_cast<QPrintPreviewDialog*>(dialog)) {
+            preview.printer = shown->printer();
+            if (auto* pages = shown->findChild<QPrintPreviewWidget*>()) {
+                preview.pages = pages->pageCount();
+                preview.orientation = pages->orientation();
+            }
+        }
+        dialog->reject();
+    });
+    frame->Commands().Action(ID_FILE_PRINT_PREVIEW)->trigger();
+    EXPECT_EQ(preview.printer, printer);
+    EXPECT_EQ(preview.pages, 1);
+    EXPECT_EQ(preview.orientation, QPageLayout::Landscape);
+}
+
+// Before anything was printed Quick Print has nowhere to go: it asks like Print.
+TEST_F(MainFrameTest, QuickPrintWithoutADestinationAsksFirst) {
+    NewWithoutProperties();
+    frame->Printer()->setPrinterName(QString());
+    frame->Printer()->setOutputFileName(QString());
+    bool asked = false;
+    OnNextModal([&asked](QDialog* dialog) {
+        asked = qobject_cast<QPrintDialog*>(dialog) != nullptr;
+        dialog->reject();
+    });
+    frame->Commands().Action(ID_FILE_PRINT_DIRECT)->trigger();
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(boxes.texts.isEmpty());
 }
 
 TEST_F(MainFrameTest, StylePersistsAcrossARestart) {
