@@ -1,6 +1,7 @@
 #include "app/framework/CDovalintra2App.h"
 
 #include "app/framework/CDocManager.h"
+#include "app/framework/CHeadlessPrint.h"
 #include "app/framework/CMainFrame.h"
 #include "app/shell/CTransparentDialogDlg.h"
 #include "app/shell/DVIcons.h"
@@ -91,6 +92,17 @@ void CDovalintra2App::InstallMessageBoxes() {
     });
 }
 
+void CDovalintra2App::PreparePlatform(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--print-to-pdf" || argument.startsWith("--print-to-pdf=")) {
+            // Printing without a window needs no display, and must not show anything on one.
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            return;
+        }
+    }
+}
+
 bool CDovalintra2App::InitInstance(const QStringList& arguments, int& exitCode) {
     exitCode = 0;
     SetSettingsKey();
@@ -102,12 +114,26 @@ bool CDovalintra2App::InitInstance(const QStringList& arguments, int& exitCode) 
     const QCommandLineOption noSplash(QStringLiteral("no-splash"),
                                       QStringLiteral("Start without the splash window."));
     parser.addOption(noSplash);
+    const QCommandLineOption printToPdf(
+        QStringLiteral("print-to-pdf"),
+        QStringLiteral("Print the project to a PDF file without showing a window, then quit."),
+        QStringLiteral("pdf"));
+    parser.addOption(printToPdf);
+    const QCommandLineOption view(
+        QStringLiteral("view"),
+        QStringLiteral("The view --print-to-pdf prints: requirements, actors, "
+                       "use-cases or steps (default: the view stored in the project)."),
+        QStringLiteral("view"));
+    parser.addOption(view);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A project file to open."),
                                  QStringLiteral("[file]"));
-    if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+    const auto usageError = [&exitCode](const QString& text) {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
         exitCode = 1;
         return false;
+    };
+    if (!parser.parse(arguments)) {
+        return usageError(parser.errorText());
     }
     if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(qPrintable(parser.helpText()), stdout);
@@ -116,6 +142,24 @@ bool CDovalintra2App::InitInstance(const QStringList& arguments, int& exitCode) 
     if (parser.isSet(QStringLiteral("version"))) {
         std::printf("Dovalintra 2.0.3\n");
         return false;
+    }
+    if (parser.isSet(printToPdf)) {
+        const std::optional<int> viewType =
+            parser.isSet(view) ? CHeadlessPrint::ViewTypeOf(parser.value(view)) : std::nullopt;
+        if (parser.isSet(view) && !viewType) {
+            return usageError(
+                QStringLiteral("Unknown view \"%1\": use requirements, actors, use-cases or steps.")
+                    .arg(parser.value(view)));
+        }
+        if (parser.positionalArguments().size() != 1) {
+            return usageError(QStringLiteral("--print-to-pdf needs exactly one project file."));
+        }
+        exitCode = CHeadlessPrint::Run(parser.positionalArguments().constFirst(), parser.value(printToPdf),
+                                       viewType);
+        return false;
+    }
+    if (parser.isSet(view)) {
+        return usageError(QStringLiteral("--view goes with --print-to-pdf."));
     }
 
     if (!parser.isSet(noSplash)) {

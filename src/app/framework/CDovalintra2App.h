@@ -14,8 +14,11 @@ public:
     explicit CDovalintra2App(QApplication& app);
     ~CDovalintra2App();
 
-    // Runs the start-up; returns false when the start ends (a failed open, --help, --version).
-    // exitCode then tells the process's exit code.
+    // Before the QApplication exists: a start that only prints (--print-to-pdf) runs on the offscreen
+    // platform.
+    static void PreparePlatform(int argc, char** argv);
+    // Runs the start-up; returns false when the start ends (a failed open, --help, --version, a print
+    // to PDF). exitCode then tells the process's exit code.
     bool InitInstance(const QStringList& arguments, int& exitCode);
 
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }

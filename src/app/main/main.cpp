@@ -3,6 +3,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    CDovalintra2App::PreparePlatform(argc, argv);
     QApplication app(argc, argv);
     CDovalintra2App::InstallMessageBoxes();
     CDovalintra2App dovalintra(app);
