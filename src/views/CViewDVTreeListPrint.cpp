@@ -79,13 +79,13 @@ bool CViewDVTreeList::PrintTo(QPrinter& printer) {
         wanted = [ranges = printer.pageRanges()](int page) { return ranges.contains(page + 1); };
     }
     QPainter painter;
-    bool started = false;
+    bool refused = false;
     const QSizeF paper = printer.paperRect(QPrinter::DevicePixel).size();
     m_nLastPageCount = PaintPages(
-        [&](int) -> QPainter* {
-            if (!started) {
-                started = painter.begin(&printer);
-                return started ? &painter : nullptr;
+        [&](int painted) -> QPainter* {
+            if (painted == 0) {
+                refused = !painter.begin(&printer);
+                return refused ? nullptr : &painter;
             }
             return printer.newPage() ? &painter : nullptr;
         },
@@ -96,7 +96,7 @@ bool CViewDVTreeList::PrintTo(QPrinter& printer) {
     // A page range holds for the print it was chosen for.
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFullPage(fullPage);
-    return started;
+    return !refused;
 }
 
 qreal CViewDVTreeList::ScreenDpi() const {

@@ -295,6 +295,12 @@ TEST_F(LayoutTest, APageRangePrintsOnlyItsPagesAndHoldsForOnePrint) {
     ASSERT_TRUE(view->PrintTo(printer));
     EXPECT_EQ(view->LastPageCount(), 2);
     EXPECT_EQ(printer.printRange(), QPrinter::AllPages);
+    QPageRanges beyond;
+    beyond.addRange(90, 99);
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setPageRanges(beyond);
+    EXPECT_TRUE(view->PrintTo(printer));  // nothing to print is no failure
+    EXPECT_EQ(view->LastPageCount(), 0);
 
     const PdfText all = ReadPdfWords(dir.filePath(QStringLiteral("all.pdf")));
     const PdfText range = ReadPdfWords(dir.filePath(QStringLiteral("range.pdf")));
