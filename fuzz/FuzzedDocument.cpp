@@ -2,9 +2,9 @@
 
 #include "document/CArchiveReader.h"
 #include "document/CArchiveWriter.h"
-#include "document/CDVException.h"
 #include "document/CReqDoc.h"
 #include "document/CReqDocSerializer.h"
+#include "platform/CDVException.h"
 
 void LoadAndStoreArchive(const QByteArray& archive) {
     CReqDoc doc;

@@ -1,8 +1,8 @@
 // Opens arbitrary bytes as a whole project file, through the compound-file layer, into a document.
 #include "FuzzedDocument.h"
 
-#include "document/CDVException.h"
 #include "document/CompoundFile.h"
+#include "platform/CDVException.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "cli/CliMessageBoxPrinter.h"
 
-#include "document/DVMessageBox.h"
+#include "platform/DVMessageBox.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

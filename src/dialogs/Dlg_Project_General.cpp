@@ -1,7 +1,7 @@
 #include "dialogs/Dlg_Project_General.h"
 
 #include "document/CReqDoc.h"
-#include "document/DVMessageBox.h"
+#include "platform/DVMessageBox.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

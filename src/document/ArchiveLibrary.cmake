@@ -9,6 +9,5 @@ dv_add_library(dovalintra_archive
     ${CMAKE_CURRENT_LIST_DIR}/CompoundFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CompoundFileScreen.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DVAtomicFile.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/Windows1252.cpp
-  DEPENDS Qt6::Core
+  DEPENDS Qt6::Core dovalintra_platform
   PRIVATE_DEPENDS PkgConfig::GSF)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CDVException.h"
+#include "platform/CDVException.h"
 
 // A malformed or truncated archive.
 class CArchiveException : public CDVException {

@@ -2,7 +2,7 @@
 
 #include "document/CArchiveException.h"
 #include "document/CArchiveFormat.h"
-#include "document/Windows1252.h"
+#include "platform/Windows1252.h"
 
 #include <QtEndian>
 

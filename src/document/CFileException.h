@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CDVException.h"
+#include "platform/CDVException.h"
 
 // A project file that cannot be opened, read or written.
 class CFileException : public CDVException {

@@ -1,9 +1,9 @@
 #include "document/CReqDoc.h"
 
 #include "document/CDVDocumentView.h"
-#include "document/DVClock.h"
-#include "document/DVStringTable.h"
 #include "model/StringIds.h"
+#include "platform/DVClock.h"
+#include "platform/DVStringTable.h"
 
 #include <algorithm>
 

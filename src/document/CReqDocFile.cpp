@@ -10,7 +10,7 @@
 #include "document/CompoundFile.h"
 #include "document/DVFileError.h"
 #include "document/DVLinkedFileChooser.h"
-#include "document/DVMessageBox.h"
+#include "platform/DVMessageBox.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "model/CDVDevelopmentStep.h"
 
 #include "document/CReqDoc.h"
-#include "document/DVFormat.h"
 #include "model/StringIds.h"
+#include "platform/DVFormat.h"
 
 CDVDevelopmentStep::CDVDevelopmentStep(int phase, double duration, double cost)
     : m_nPhase(phase), m_dDuration(duration), m_dCost(cost) {}

@@ -1,13 +1,13 @@
 #include "model/CDVVerificationData.h"
 
 #include "document/CReqDoc.h"
-#include "document/DVClock.h"
-#include "document/DVMessageBox.h"
 #include "model/CUseCase.h"
 #include "model/DVParameter.h"
 #include "model/PhaseWithdrawal.h"
 #include "model/Requirement.h"
 #include "model/StringIds.h"
+#include "platform/DVClock.h"
+#include "platform/DVMessageBox.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "model/DVParameter.h"
 
-#include "document/DVFormat.h"
-#include "document/DVMessageBox.h"
-#include "document/DVStringTable.h"
 #include "model/DVParameterValue.h"
 #include "model/StringIds.h"
+#include "platform/DVFormat.h"
+#include "platform/DVMessageBox.h"
+#include "platform/DVStringTable.h"
 
 #include <charconv>
 #include <string>

@@ -1,13 +1,13 @@
 #include "model/FieldCatalogue.h"
 
 #include "document/CReqDoc.h"
-#include "document/DVFormat.h"
-#include "document/DVStringTable.h"
 #include "model/CActor.h"
 #include "model/CStep.h"
 #include "model/CUseCase.h"
 #include "model/Requirement.h"
 #include "model/StringIds.h"
+#include "platform/DVFormat.h"
+#include "platform/DVStringTable.h"
 
 namespace FieldCatalogue {
 

@@ -1,8 +1,8 @@
 #include "model/Requirement.h"
 
 #include "document/CReqDoc.h"
-#include "document/DVMessageBox.h"
 #include "model/StringIds.h"
+#include "platform/DVMessageBox.h"
 
 #include <QSet>
 

@@ -2,7 +2,7 @@
 #include "views/CViewDVTreeList.h"
 
 #include "document/CReqDoc.h"
-#include "document/DVStringTable.h"
+#include "platform/DVStringTable.h"
 #include "model/FieldCatalogue.h"
 #include "model/StringIds.h"
 

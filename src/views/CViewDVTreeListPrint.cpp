@@ -2,7 +2,7 @@
 #include "views/CViewDVTreeList.h"
 
 #include "controls/treelist/TreeListDeviceFont.h"
-#include "document/DVMessageBox.h"
+#include "platform/DVMessageBox.h"
 #include "views/CDVViewHost.h"
 #include "views/GridPrintLayout.h"
 

@@ -2,7 +2,7 @@
 #include "views/CViewDVTreeList.h"
 
 #include "document/CReqDoc.h"
-#include "document/DVMessageBox.h"
+#include "platform/DVMessageBox.h"
 #include "model/CStep.h"
 #include "views/DVCommandIds.h"
 

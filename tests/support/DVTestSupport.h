@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/DVClock.h"
-#include "document/DVMessageBox.h"
+#include "platform/DVClock.h"
+#include "platform/DVMessageBox.h"
 
 #include <QString>
 #include <QStringList>

@@ -3,8 +3,8 @@
 #include "app/framework/CDocumentCommands.h"
 #include "document/CReqDoc.h"
 #include "document/CReqDocFile.h"
-#include "document/DVMessageBox.h"
 #include "document/DVProjectLock.h"
+#include "platform/DVMessageBox.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

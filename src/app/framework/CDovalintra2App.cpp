@@ -6,7 +6,7 @@
 #include "app/shell/CTransparentDialogDlg.h"
 #include "app/shell/DVIcons.h"
 #include "document/DVLinkedFileChooser.h"
-#include "document/DVMessageBox.h"
+#include "platform/DVMessageBox.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

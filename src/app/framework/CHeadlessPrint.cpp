@@ -5,7 +5,7 @@
 #include "document/CReqDoc.h"
 #include "document/CReqDocFile.h"
 #include "document/DVLinkedFileChooser.h"
-#include "document/DVMessageBox.h"
+#include "platform/DVMessageBox.h"
 #include "views/CDVViewHost.h"
 #include "views/CViewDVTreeList.h"
 #include "views/CViewMotherDV.h"

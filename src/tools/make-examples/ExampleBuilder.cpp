@@ -1,6 +1,6 @@
 #include "tools/make-examples/ExampleBuilder.h"
 
-#include "document/DVClock.h"
+#include "platform/DVClock.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 //   dovalintra_viewhost [project.dvx] [--screenshot FILE]
 #include "document/CReqDoc.h"
 #include "document/CReqDocFile.h"
-#include "document/DVMessageBox.h"
+#include "platform/DVMessageBox.h"
 #include "views/CDVViewHost.h"
 #include "views/CViewChildDV.h"
 #include "views/CViewMotherDV.h"

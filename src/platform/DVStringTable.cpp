@@ -1,4 +1,4 @@
-#include "document/DVStringTable.h"
+#include "platform/DVStringTable.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "document/Windows1252.h"
+#include "platform/Windows1252.h"
 
 namespace {
 // 0x80-0x9F; the other bytes are the Latin-1 code points of the same value.

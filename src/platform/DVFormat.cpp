@@ -1,4 +1,4 @@
-#include "document/DVFormat.h"
+#include "platform/DVFormat.h"
 
 #include <charconv>
 #include <ctime>

@@ -1,4 +1,4 @@
-#include "document/DVMessageBox.h"
+#include "platform/DVMessageBox.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "document/DVClock.h"
+#include "platform/DVClock.h"
 
 #include <ctime>
 #include <utility>
