@@ -12,6 +12,7 @@
 #include "app/shell/CRibbonBuilder.h"
 #include "app/shell/CVisualStyle.h"
 #include "app/shell/DVIcons.h"
+#include "controls/treelist/TreeListColors.h"
 #include "dialogs/Dlg_Project_Options_Sheet.h"
 #include "document/CReqDoc.h"
 #include "views/CDVViewHost.h"
@@ -255,6 +256,8 @@ void CMainFrame::ApplyStyle(int styleId) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_nStyle = styleId;
     CVisualStyle::Apply(*qApp, styleId);
+    // The grids keep the system's colours in every look, as the project's row colours are chosen for them.
+    TreeListColors::SetSystemPalette(CVisualStyle::SystemPalette());
     if (m_ribbon != nullptr) {
         m_ribbon->update();
     }

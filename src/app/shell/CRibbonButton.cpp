@@ -53,6 +53,7 @@ CRibbonButton::CRibbonButton(QAction* action, const QIcon& icon, Kind kind, QWid
             if (m_action) {
                 m_action->trigger();
             }
+            update();  // a dialog the command showed may have taken the mouse away
         });
         m_actionVisible = m_action->isVisible();
         if (!m_actionVisible) {
@@ -104,6 +105,11 @@ void CRibbonButton::SetMenu(QMenu* menu, bool split) {
         update();
     });
     updateGeometry();
+}
+
+bool CRibbonButton::IsHot() const {
+    // A menu or dialog that took the mouse away leaves underMouse() set without a leave event.
+    return underMouse() && rect().contains(mapFromGlobal(QCursor::pos()));
 }
 
 void CRibbonButton::SetOnFrame(bool onFrame) {
@@ -205,7 +211,7 @@ void CRibbonButton::PaintBackground(QPainter& p) const {
         return;
     }
     const RibbonColors& c = CVisualStyle::Ribbon();
-    const bool hot = underMouse();
+    const bool hot = IsHot();
     const bool pressed = isDown() || m_menuOpen;
     const bool checked = m_action && m_action->isChecked();
     if (!hot && !pressed && !checked) {
@@ -246,7 +252,7 @@ void CRibbonButton::PaintApplicationButton(QPainter& p) const {
     if (isDown() || m_menuOpen) {
         top = top.darker(115);
         bottom = bottom.darker(115);
-    } else if (underMouse()) {
+    } else if (IsHot()) {
         top = top.lighter(115);
         bottom = bottom.lighter(115);
     }

@@ -57,6 +57,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    bool IsHot() const;
     void SyncFromAction();
     void ShowMenu();
     QIcon EffectiveIcon() const;

@@ -40,6 +40,8 @@ TLImageList MakeCheckImages(const QWidget* widget, int size) {
 DV_TreeList::DV_TreeList(QWidget* parent, quint32 style)
     : QAbstractScrollArea(parent),
       m_editor(viewport(), [this](bool keep, bool byEnter) { OnEditorEnd(keep, byEnter); }) {
+    // Cells, header and editors show the system colours; a look of the application leaves them alone.
+    setPalette(TreeListColors::SystemPalette());
     m_s.style = style;
     m_s.font = font();
     m_s.font.setWeight(QFont::Normal);
@@ -281,6 +283,9 @@ void DV_TreeList::changeEvent(QEvent* event) {
             break;
         case QEvent::PaletteChange:
             TreeListColors::ApplyDefaults(m_s.layout, palette());
+            if (m_header != nullptr) {
+                m_header->setPalette(palette());
+            }
             Invalidate();
             break;
         case QEvent::FontChange:

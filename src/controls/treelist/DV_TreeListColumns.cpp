@@ -20,6 +20,7 @@ void DV_TreeList::CreateHeader() {
     m_header->setStretchLastSection(false);
     m_header->setMinimumSectionSize(0);
     m_header->setFont(m_s.font);
+    m_header->setPalette(palette());
     m_header->setContextMenuPolicy(Qt::CustomContextMenu);
     m_header->viewport()->installEventFilter(this);
     connect(m_header, &QHeaderView::sectionResized, this,

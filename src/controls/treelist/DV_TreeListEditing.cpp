@@ -104,6 +104,8 @@ QWidget* DV_TreeList::OpenEditor(HTREEITEM h, int column, TreeListEditor::Kind k
     m_editItem = h;
     m_editColumn = column;
     QWidget* editor = m_editor.Open(kind, rect, font, text, record.entries);
+    // Under an application style sheet children do not inherit the grid's palette: it is given.
+    editor->setPalette(palette());
     if (useInitial) {
         if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
             edit->setText(initialText);

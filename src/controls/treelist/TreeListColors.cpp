@@ -1,8 +1,10 @@
 #include "controls/treelist/TreeListColors.h"
 
+#include <QGuiApplication>
 #include <QPalette>
 
 #include <algorithm>
+#include <optional>
 
 namespace TreeListColors {
 namespace {
@@ -30,6 +32,24 @@ COLORREF Blend(COLORREF c, COLORREF h, int parts, int total) {
 int Distance2(COLORREF a, COLORREF b) {
     const int r = Red(a) - Red(b), g = Green(a) - Green(b), bl = Blue(a) - Blue(b);
     return r * r + g * g + bl * bl;
+}
+
+std::optional<QPalette> g_system;
+
+// A palette whose roles all count as set, so a widget does not resolve any of them against the
+// application's palette.
+QPalette Pinned(const QPalette& source) {
+    QPalette pinned;
+    for (int g = 0; g < QPalette::NColorGroups; ++g) {
+        for (int r = 0; r < QPalette::NColorRoles; ++r) {
+            const auto group = QPalette::ColorGroup(g);
+            const auto role = QPalette::ColorRole(r);
+            if (role != QPalette::NoRole) {
+                pinned.setBrush(group, role, source.brush(group, role));
+            }
+        }
+    }
+    return pinned;
 }
 
 }  // namespace
@@ -67,6 +87,17 @@ void ApplyDefaults(TLLayout& layout, const QPalette& palette) {
             layout.colors[i] = def[i];
         }
     }
+}
+
+QPalette SystemPalette() {
+    if (!g_system) {
+        g_system = Pinned(QGuiApplication::palette());
+    }
+    return *g_system;
+}
+
+void SetSystemPalette(const QPalette& palette) {
+    g_system = Pinned(palette);
 }
 
 }  // namespace TreeListColors

@@ -38,4 +38,11 @@ inline QColor ToQColor(COLORREF c) {
 // Fills every slot the caller has not set with its default.
 void ApplyDefaults(TLLayout& layout, const QPalette& palette);
 
+// The system colours of every grid: the palette set last, else the application's palette when first
+// asked. Every colour role is set explicitly, so a grid given this palette keeps it whatever palette the
+// application takes later: looks of the application restyle its frames, never the cells.
+QPalette SystemPalette();
+// Grids created afterwards take the palette as their system colours.
+void SetSystemPalette(const QPalette& palette);
+
 }  // namespace TreeListColors

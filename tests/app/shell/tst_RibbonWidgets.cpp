@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QCursor>
 #include <QEnterEvent>
 #include <QMenu>
 #include <QSignalSpy>
@@ -84,6 +86,34 @@ TEST(RibbonButton, SplitButtonRunsItsActionAndOpensTheMenuFromTheArrowPart) {
     EXPECT_TRUE(menu.isVisible());
     EXPECT_EQ(triggered.count(), 1);
     menu.hide();
+}
+
+// A menu or dialog opened from a button takes the mouse without a leave event; once the cursor is
+// elsewhere the button must not stay lit.
+TEST(RibbonButton, HoverEndsWhereTheCursorIsNoLonger) {
+    QWidget host;
+    QAction style(QStringLiteral("Style"));
+    CRibbonButton button(&style, QIcon(), Kind::Small, &host);
+    button.resize(button.sizeHint());
+    host.resize(300, 100);
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+    const QPoint probe(2, button.height() / 2);  // left of the icon: background only
+    const auto background = [&] { return button.grab().toImage().pixelColor(probe); };
+    const auto moveTo = [](const QPoint& global) {
+        QCursor::setPos(global);
+        QApplication::processEvents();
+    };
+    const QPoint elsewhere = host.mapToGlobal(QPoint(250, 90));
+    moveTo(elsewhere);
+    const QColor plain = background();
+    moveTo(button.mapToGlobal(button.rect().center()));
+    ASSERT_TRUE(button.underMouse());
+    EXPECT_NE(background(), plain);
+
+    moveTo(elsewhere);
+    button.setAttribute(Qt::WA_UnderMouse, true);  // the leave went to the popup that had the mouse
+    EXPECT_EQ(background(), plain);
 }
 
 class ApplicationMenuTest : public ::testing::Test {
