@@ -165,6 +165,11 @@ protected:
     }
     void MarkDeleted(CDVData* object);
     void NotifyModified();
+    // Whether the other view shows the same family list (the families; the steps of one use case).
+    virtual bool SharesRowsWith(const CViewDVTreeList& other) const;
+    // The row after this one in pre-order (its first child, else the next sibling of it or of an
+    // ancestor), 0 after the last.
+    HTREEITEM NextInPreOrder(HTREEITEM row) const;
     // Membership tests compare addresses only, because a row may name an object another view destroyed.
     // The object classes derive singly from CDVData, so the address is the object's own.
     template <typename T>
@@ -199,6 +204,7 @@ private:
     void SetTreeLinks(HTREEITEM row);
     void Cut();
     void CopyRow(bool onlySelected);
+    void MarkCut(HTREEITEM row);
     void RemoveCutMarking();
     void Paste();
     void IncreaseIndent();
@@ -211,6 +217,13 @@ private:
     void BeginDrag(HTREEITEM item);
     void DragMove(const QPoint& viewportPos);
     void EndDrag();
+
+    // Views of the same rows (CViewDVTreeListSync.cpp).
+    // After a structure edit: the other views of the same rows take the new family list, then the
+    // modification notice goes out.
+    void NotifyStructureChanged();
+    // Rows anew from the family list, keeping open branches, selection, marks and the top row.
+    void ReloadRows();
 
     // Printing and pictures (CViewDVTreeListPrint.cpp).
     void PaintHeader(QPainter& painter) const;

@@ -2,9 +2,9 @@
 #include "views/CViewDVTreeList.h"
 
 #include "document/CReqDoc.h"
-#include "platform/DVStringTable.h"
 #include "model/FieldCatalogue.h"
 #include "model/StringIds.h"
+#include "platform/DVStringTable.h"
 
 #include <vector>
 
@@ -202,19 +202,12 @@ void CViewDVTreeList::FillRow(HTREEITEM item, CDVData* object, bool withTitle) {
 }
 
 void CViewDVTreeList::WriteBackFamilyList(HTREEITEM first) {
-    // Pre-order without recursion: a row, its children, then its next sibling.
-    HTREEITEM row = first;
-    while (row != 0) {
+    for (HTREEITEM row = first; row != 0; row = NextInPreOrder(row)) {
         CDVData* object = ObjectOf(row);
         if (object == nullptr) {
             return;
         }
         AppendToFamilyList(object);
-        HTREEITEM next = m_grid->GetNextItem(row, TVGN_CHILD);
-        for (HTREEITEM up = row; next == 0 && up != 0; up = m_grid->GetNextItem(up, TVGN_PARENT)) {
-            next = m_grid->GetNextItem(up, TVGN_NEXT);
-        }
-        row = next;
     }
 }
 
@@ -317,17 +310,11 @@ HTREEITEM CViewDVTreeList::FindRowOfObject(qint32 id) const {
     if (m_grid == nullptr) {
         return 0;
     }
-    HTREEITEM row = m_grid->GetNextItem(0, TVGN_ROOT);
-    while (row != 0) {
+    for (HTREEITEM row = m_grid->GetNextItem(0, TVGN_ROOT); row != 0; row = NextInPreOrder(row)) {
         const CDVData* object = FamilyObjectOf(row);
         if (object != nullptr && object->m_nId == id) {
             return row;
         }
-        HTREEITEM next = m_grid->GetNextItem(row, TVGN_CHILD);
-        for (HTREEITEM up = row; next == 0 && up != 0; up = m_grid->GetNextItem(up, TVGN_PARENT)) {
-            next = m_grid->GetNextItem(up, TVGN_NEXT);
-        }
-        row = next;
     }
     return 0;
 }

@@ -2,8 +2,8 @@
 #include "views/CViewDVTreeList.h"
 
 #include "document/CReqDoc.h"
-#include "platform/DVMessageBox.h"
 #include "model/CStep.h"
+#include "platform/DVMessageBox.h"
 #include "views/DVCommandIds.h"
 
 #include <QCursor>
@@ -150,7 +150,7 @@ HTREEITEM CViewDVTreeList::InsertNewObject(bool asChild, bool editTitle, const Q
         m_grid->SelectCell(row, 0);
         SendEnterToGrid();
     }
-    NotifyModified();
+    NotifyStructureChanged();
     return row;
 }
 
@@ -165,17 +165,21 @@ void CViewDVTreeList::RemoveCutMarking() {
     m_hCutItem = 0;
 }
 
+void CViewDVTreeList::MarkCut(HTREEITEM row) {
+    for (int c = 0; c < m_grid->GetColumnCount(); ++c) {
+        m_grid->SetItemState(row, c, TVIS_CUT, TVIS_CUT);
+        m_grid->SetCellTextColor(TLCellId(row, c), CutTextColour);
+    }
+    m_hCutItem = row;
+}
+
 void CViewDVTreeList::Cut() {
     const HTREEITEM selected = SelectedItem();
     if (selected == 0) {
         return;
     }
     RemoveCutMarking();
-    for (int c = 0; c < m_grid->GetColumnCount(); ++c) {
-        m_grid->SetItemState(selected, c, TVIS_CUT, TVIS_CUT);
-        m_grid->SetCellTextColor(TLCellId(selected, c), CutTextColour);
-    }
-    m_hCutItem = selected;
+    MarkCut(selected);
     m_hCopySource = m_hDragSource = m_hDropTarget = 0;
 }
 
@@ -205,7 +209,7 @@ void CViewDVTreeList::Paste() {
     RemoveCutMarking();
     m_hDragSource = m_hDropTarget = 0;
     if (placed != 0) {
-        NotifyModified();
+        NotifyStructureChanged();
     }
 }
 
@@ -325,7 +329,7 @@ void CViewDVTreeList::IncreaseIndent() {
     const HTREEITEM selected = SelectedItem();
     const HTREEITEM previous = selected != 0 ? m_grid->GetNextItem(selected, TVGN_PREVIOUS) : 0;
     if (previous != 0 && PlaceBranch(previous, selected, true, false, false) != 0) {
-        NotifyModified();
+        NotifyStructureChanged();
     }
 }
 
@@ -345,7 +349,7 @@ void CViewDVTreeList::DecreaseIndent() {
     m_grid->Expand(placed, TVE_EXPAND);
     m_grid->SelectItem(placed, TVGN_CARET);
     m_grid->EnsureVisible(placed);
-    NotifyModified();
+    NotifyStructureChanged();
 }
 
 void CViewDVTreeList::MoveUp() {
@@ -365,7 +369,7 @@ void CViewDVTreeList::MoveUp() {
     m_grid->Expand(placed, TVE_EXPAND);
     m_grid->SelectItem(selected, TVGN_CARET);
     m_grid->EnsureVisible(selected);
-    NotifyModified();
+    NotifyStructureChanged();
 }
 
 void CViewDVTreeList::MoveDown() {
@@ -384,7 +388,7 @@ void CViewDVTreeList::MoveDown() {
     m_grid->Expand(placed, TVE_EXPAND);
     m_grid->SelectItem(placed, TVGN_CARET);
     m_grid->EnsureVisible(placed);
-    NotifyModified();
+    NotifyStructureChanged();
 }
 
 void CViewDVTreeList::DeleteRow(HTREEITEM item) {
@@ -457,7 +461,7 @@ void CViewDVTreeList::DeleteSelected() {
     } else {
         RefreshVisibleRows(false);
     }
-    NotifyModified();
+    NotifyStructureChanged();
 }
 
 void CViewDVTreeList::BeginDrag(HTREEITEM item) {
@@ -513,7 +517,7 @@ bool CViewDVTreeList::eventFilter(QObject* watched, QEvent* event) {
         m_hDragSource = m_hDropTarget = 0;
         if (source != 0 && target != 0 && source != target &&
             PlaceBranch(target, source, true, false, false) != 0) {
-            NotifyModified();
+            NotifyStructureChanged();
         }
         return false;  // the grid ends its own press as well
     }

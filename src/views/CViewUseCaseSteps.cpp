@@ -98,6 +98,11 @@ CDVColumn* CViewUseCaseSteps::FamilyColumnSet() const {
     return &m_pDocument->m_colsSteps;
 }
 
+bool CViewUseCaseSteps::SharesRowsWith(const CViewDVTreeList& other) const {
+    const auto* steps = dynamic_cast<const CViewUseCaseSteps*>(&other);
+    return steps != nullptr && steps->m_pUseCase == m_pUseCase;
+}
+
 int CViewUseCaseSteps::QuickSelectMode(CDVData* object, int fieldId) {
     Q_UNUSED(object);
     switch (fieldId) {
@@ -124,17 +129,11 @@ void CViewUseCaseSteps::RenumberSteps() {
         return;
     }
     int number = 0;
-    HTREEITEM row = grid->GetNextItem(0, TVGN_ROOT);
-    while (row != 0) {
+    for (HTREEITEM row = grid->GetNextItem(0, TVGN_ROOT); row != 0; row = NextInPreOrder(row)) {
         if (auto* step = static_cast<CStep*>(FamilyObjectOf(row))) {
             step->m_strNumber = QString::number(++number);
             FillRow(row, step, false);
         }
-        HTREEITEM next = grid->GetNextItem(row, TVGN_CHILD);
-        for (HTREEITEM up = row; next == 0 && up != 0; up = grid->GetNextItem(up, TVGN_PARENT)) {
-            next = grid->GetNextItem(up, TVGN_NEXT);
-        }
-        row = next;
     }
     grid->viewport()->update();
 }

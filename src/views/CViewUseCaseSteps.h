@@ -34,6 +34,7 @@ public:
     CDVColumn* FamilyColumnSet() const override;
 
 protected:
+    bool SharesRowsWith(const CViewDVTreeList& other) const override;
     int QuickSelectMode(CDVData* object, int fieldId) override;
     void BuildContextMenu(QMenu* menu) override;
 
