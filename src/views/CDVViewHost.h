@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QKeySequence>
 #include <QList>
 
 #include <functional>
@@ -37,6 +38,8 @@ struct CDVViewHost {
     // shown disabled.
     std::function<bool(CViewChildDV* view, int id, CDVCommandState& state)> updateCommand;
     std::function<bool(CViewChildDV* view, int id)> runCommand;
+    // The keys the application binds to a command, shown beside it in the menus of the views.
+    std::function<QList<QKeySequence>(int id)> keysOf;
 
     // The edit sheet of an object (requirement sheet, or actor / use-case / step sheet); page is one of
     // the SheetPage values. Returns true after OK when the object changed; parametersChanged tells that

@@ -23,10 +23,6 @@ CViewDVTreeList::~CViewDVTreeList() {
     }
 }
 
-bool CViewDVTreeList::IsColumnLayoutSavedAutomatically() const {
-    return m_pDocument->m_bSaveColumnsAutomatically || m_pDocument->IsEmbedded();
-}
-
 void CViewDVTreeList::OnInitialUpdate() {
     CViewChildDV::OnInitialUpdate();
     if (m_grid == nullptr) {
@@ -191,16 +187,24 @@ bool CViewDVTreeList::OnCommand(int id) {
 }
 
 bool CViewDVTreeList::OnUpdateCommand(int id, CDVCommandState& state) {
+    const CDVViewHost& host = CDVViewHost::Instance();
     switch (id) {
+        // Without the dialog of the program around the view these commands could do nothing.
         case DVCmd::EditAll:
-        case DVCmd::EditField:
+            state.enabled = bool(host.editSheet);
+            return true;
         case DVCmd::ChooseColumns:
+            state.enabled = bool(host.chooseColumns);
+            return true;
+        case DVCmd::ExportXml:
+        case DVCmd::ExportCsv:
+            state.enabled = bool(host.exportData);
+            return true;
+        case DVCmd::EditField:
         case DVCmd::SaveColumns:
         case DVCmd::ResetColumns:
         case DVCmd::ColumnEdit:
         case DVCmd::ExportMenu:
-        case DVCmd::ExportXml:
-        case DVCmd::ExportCsv:
         case DVCmd::Print:
         case DVCmd::PrintDirect:
         case DVCmd::PrintPreview:
@@ -283,11 +287,17 @@ void CViewDVTreeList::AddEmbeddedCommand(QMenu* menu) {
 }
 
 void CViewDVTreeList::UpdateMenuActions(QMenu* menu) {
+    const auto& keysOf = CDVViewHost::Instance().keysOf;
     for (QAction* action : menu->actions()) {
         if (action->menu() != nullptr) {
             UpdateMenuActions(action->menu());
         } else if (action->data().isValid()) {
-            const CDVCommandState state = QueryCommand(action->data().toInt());
+            const int id = action->data().toInt();
+            // A key hint in the text ("\tENTER") stands instead.
+            if (keysOf && !action->text().contains(QLatin1Char('\t'))) {
+                action->setShortcuts(keysOf(id));
+            }
+            const CDVCommandState state = QueryCommand(id);
             action->setEnabled(state.enabled);
             action->setCheckable(state.checked);
             action->setChecked(state.checked);

@@ -56,7 +56,7 @@ public:
     // ITreeListOwner
     void CloseOpenPopupMenu() override { CloseOpenPopup(); }
     void SetOpenPopupMenu(QMenu* menu) override { SetOpenPopup(menu); }
-    bool IsColumnLayoutSavedAutomatically() const override;
+    void UpdateColumnHeaderMenu(QMenu* menu) override { UpdateMenuActions(menu); }
     void OnColumnHeaderCommand(int commandId) override { RunRoutedCommand(commandId); }
 
     // Family hooks. Positions are indexes into the family list; -1 is none.

@@ -375,23 +375,23 @@ TEST_F(FamilyViewsTest, ContextMenusListTheFamilyCommandsAndDisableTheUnhandled)
           "Change Requirement Type To", "  Functional Requirement", "  Quality Requirement / Performance",
           "  Constraint", "  Folder / Grouping", "Cut", "Copy Selected Requirement", "Copy Complete Branch",
           "Paste", "Insert New Requirement", "Insert New Child-Requirement"},
-         {DVCmd::EmbeddedDocument}},
+         {DVCmd::EditAll, DVCmd::EmbeddedDocument}},
         {Open<CViewActors>(),
          {"Edit All Actor Parameter", "Edit This Actor Field", "Change Actor Type To", "  Actor",
           "  Folder / Grouping", "Cut", "Copy Selected Actor", "Copy Complete Branch", "Paste",
           "Insert New Actor", "Insert New Child-Actor"},
-         {DVCmd::EmbeddedDocument}},
+         {DVCmd::EditAll, DVCmd::EmbeddedDocument}},
         {Open<CViewUseCaseList>(),
          {"Edit All Use-Case Parameter", "Edit This Use-Case Field", "Change Use-Case Type To", "  Use-Case",
           "  Folder / Grouping", "Edit Use-Case Steps", "Cut", "Copy Selected Use-Case",
           "Copy Complete Branch", "Paste", "Insert New Use-Case", "Insert New Child-Use-Case"},
-         {DVCmd::EmbeddedDocument}},
+         {DVCmd::EditAll, DVCmd::EmbeddedDocument}},
         {Open<CViewUseCaseSteps>(useCase),
          {"Edit All Step Parameter", "Edit This Step Field", "Change Step Type To", "Cut",
           "Copy Selected Step", "Copy Complete Branch", "Paste", "Insert New Step", "  Simple Step",
           "  If Statement", "  Else If Statement", "  Else Statement", "  Fork Node", "  Fork Thread",
           "  Goto Statement", "  Successful End", "  Unsuccessful End", "Insert New Child-Step"},
-         {DVCmd::ChangeStepType, DVCmd::InsertNewChild, DVCmd::EmbeddedDocument}},
+         {DVCmd::EditAll, DVCmd::ChangeStepType, DVCmd::InsertNewChild, DVCmd::EmbeddedDocument}},
     };
     for (const Case& c : cases) {
         std::unique_ptr<QMenu> menu(c.view->CreateContextMenu(nullptr));
@@ -402,7 +402,8 @@ TEST_F(FamilyViewsTest, ContextMenusListTheFamilyCommandsAndDisableTheUnhandled)
         EXPECT_EQ(disabled, c.disabled) << texts.first().toStdString();
     }
 
-    // With the application's routing, a command it handles is enabled.
+    // With the application's routing and edit sheet, a command it handles is enabled.
+    CDVViewHost::Instance().editSheet = [](CViewDVTreeList*, CDVData*, int, bool&) { return false; };
     CDVViewHost::Instance().updateCommand = [](CViewChildDV* view, int id, CDVCommandState& state) {
         return id == DVCmd::EmbeddedDocument || view->OnUpdateCommand(id, state);
     };

@@ -45,7 +45,16 @@ void CChildFrame::ReleaseDocument() {
 
 void CChildFrame::OnHostedViewCreated(int viewType, const QString& title) {
     setWindowIcon(DVIcons::ViewTypeIcon(viewType));
-    setWindowTitle(title);
+    SetViewTitle(title);
+}
+
+void CChildFrame::SetViewTitle(const QString& title) {
+    setWindowTitle(title + QStringLiteral("[*]"));
+    UpdateModified();
+}
+
+void CChildFrame::UpdateModified() {
+    setWindowModified(m_pDocument != nullptr && m_pDocument->IsModified());
 }
 
 void CChildFrame::SwitchViewType(int viewType) {

@@ -24,6 +24,9 @@ public:
     void OnInitialUpdate();
     // Replaces the hosted view by a view of the given type.
     void SwitchViewType(int viewType);
+    // The title a view gives the window, marked while the document has unsaved changes.
+    void SetViewTitle(const QString& title);
+    void UpdateModified();
 
     // Lets the close through without asking the owner again (also the close under way).
     void AcceptClose() { m_bCloseAccepted = true; }

@@ -77,4 +77,5 @@ void CDVCommandManager::UpdateActions() {
     for (auto it = m_actions.constBegin(); it != m_actions.constEnd(); ++it) {
         Apply(it.value(), it.key());
     }
+    Q_EMIT actionsUpdated();
 }

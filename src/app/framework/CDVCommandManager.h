@@ -34,6 +34,10 @@ public:
     // Brings every action's state up to date.
     void UpdateActions();
 
+Q_SIGNALS:
+    // The states were brought up to date (at idle time and after every command).
+    void actionsUpdated();
+
 private:
     void Apply(QAction* action, int id);
 

@@ -41,6 +41,8 @@ CMainFrame::CMainFrame(QWidget* parent)
     m_mdi->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateTitle);
+    // The modified marks follow the documents as the command states do, at idle time.
+    connect(m_commands.get(), &CDVCommandManager::actionsUpdated, this, &CMainFrame::UpdateTitle);
 
     m_documents = std::make_unique<CDocManager>(
         CDocManager::Hooks{[this](CReqDoc* doc) { OpenWindow(doc); },
@@ -65,6 +67,7 @@ CMainFrame::~CMainFrame() {
     host.resizeFrameClient = nullptr;
     host.updateCommand = nullptr;
     host.runCommand = nullptr;
+    host.keysOf = nullptr;
     host.printer = nullptr;
     host.imageList.clear();
 }
@@ -107,6 +110,13 @@ void CMainFrame::BuildRibbon() {
         {QKeySequence(Qt::Key_F6), 57680},
         {QKeySequence(Qt::SHIFT | Qt::Key_F6), 57681},
         {QKeySequence(Qt::ALT | Qt::Key_Return), 57860},
+        {QKeySequence(Qt::Key_Escape), ID_ESCAPE},
+        // Keys users of tree editors expect beside the table's.
+        {QKeySequence(Qt::Key_Delete), DVCmd::Delete},
+        {QKeySequence(Qt::ALT | Qt::Key_Up), DVCmd::MoveUp},
+        {QKeySequence(Qt::ALT | Qt::Key_Down), DVCmd::MoveDown},
+        {QKeySequence(Qt::ALT | Qt::Key_Right), DVCmd::IncreaseIndent},
+        {QKeySequence(Qt::ALT | Qt::Key_Left), DVCmd::DecreaseIndent},
     };
     for (const auto& accelerator : accelerators) {
         QAction* action = m_commands->Action(accelerator.id);
@@ -157,6 +167,9 @@ void CMainFrame::InstallViewHost() {
     host.runCommand = [this](CViewChildDV* view, int id) {
         m_mdi->setActiveSubWindow(FrameOf(view));
         return m_commands->Run(id);
+    };
+    host.keysOf = [this](int id) {
+        return m_commands->HasAction(id) ? m_commands->Action(id)->shortcuts() : QList<QKeySequence>();
     };
     host.openNewWindow = [this](CReqDoc* doc) { OpenWindow(doc); };
     host.printer = m_printer.get();
@@ -246,7 +259,7 @@ void CMainFrame::ApplyProjectProperties(CReqDoc* doc) {
         }
         QString title;
         view->GetViewTitle(title, doc);
-        frame->setWindowTitle(title);
+        frame->SetViewTitle(title);
         view->ApplyProjectOptions();
     }
     update();
@@ -273,8 +286,14 @@ void CMainFrame::ShowApplicationMenu() {
 
 void CMainFrame::UpdateTitle() {
     CReqDoc* doc = ActiveDocument();
-    setWindowTitle(doc != nullptr ? QStringLiteral("%1 - Dovalintra").arg(m_documents->TitleOf(doc))
+    setWindowTitle(doc != nullptr ? QStringLiteral("%1[*] - Dovalintra").arg(m_documents->TitleOf(doc))
                                   : QStringLiteral("Dovalintra"));
+    setWindowModified(doc != nullptr && doc->IsModified());
+    for (QMdiSubWindow* window : m_mdi->subWindowList()) {
+        if (auto* frame = qobject_cast<CChildFrame*>(window)) {
+            frame->UpdateModified();
+        }
+    }
 }
 
 void CMainFrame::OpenCase() {

@@ -1,11 +1,15 @@
 #include "app/framework/CWindowsDialog.h"
 
+#include "app/shell/WindowTitle.h"
+
 #include <QDialogButtonBox>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 CWindowsDialog::CWindowsDialog(QMdiArea* area, QWidget* parent)
     : QDialog(parent), m_area(area), m_list(new QListWidget(this)) {
@@ -22,12 +26,15 @@ CWindowsDialog::CWindowsDialog(QMdiArea* area, QWidget* parent)
     layout->addWidget(m_list);
     layout->addWidget(buttons);
     Fill();
+    // Wide enough for the window titles, which name the view and the project.
+    const int titles = m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 8;
+    m_list->setMinimumWidth(std::min(titles, 720));
 }
 
 void CWindowsDialog::Fill() {
     m_list->clear();
     for (QMdiSubWindow* window : m_area->subWindowList()) {
-        auto* item = new QListWidgetItem(window->windowIcon(), window->windowTitle(), m_list);
+        auto* item = new QListWidgetItem(window->windowIcon(), WindowTitle::Shown(window), m_list);
         item->setData(Qt::UserRole, QVariant::fromValue(static_cast<QObject*>(window)));
         if (window == m_area->activeSubWindow()) {
             m_list->setCurrentItem(item);

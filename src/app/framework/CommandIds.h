@@ -27,4 +27,6 @@ constexpr int ID_UNLINK_PROJECT = 447;
 constexpr int ID_STYLE_FIRST = 210;
 constexpr int ID_STYLE_LAST = 218;
 constexpr int ID_STYLE_DEFAULT = 215;
+// The Escape key of the main window's accelerators.
+constexpr int ID_ESCAPE = 32768;
 }  // namespace CommandIds

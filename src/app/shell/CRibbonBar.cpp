@@ -6,6 +6,7 @@
 #include "app/shell/CVisualStyle.h"
 #include "app/shell/RibbonPaint.h"
 #include "app/shell/RibbonText.h"
+#include "app/shell/WindowTitle.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -164,7 +165,7 @@ void CRibbonBar::paintEvent(QPaintEvent*) {
         border.setAlpha(150);
         RibbonPaint::Box(p, group, top, top, border, group.height() / 2);
     }
-    const QString title = window()->windowTitle();
+    const QString title = WindowTitle::Shown(window());
     if (!title.isEmpty()) {
         p.setPen(c.frameText);
         p.drawText(QRect(0, 0, width(), kTopRow), Qt::AlignCenter, title);
@@ -229,7 +230,8 @@ void CRibbonBar::showEvent(QShowEvent* event) {
 }
 
 bool CRibbonBar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window() && event->type() == QEvent::WindowTitleChange) {
+    if (watched == window() &&
+        (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::ModifiedChange)) {
         update();
     }
     return QWidget::eventFilter(watched, event);

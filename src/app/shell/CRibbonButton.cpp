@@ -107,6 +107,10 @@ void CRibbonButton::SetMenu(QMenu* menu, bool split) {
     updateGeometry();
 }
 
+QString CRibbonButton::ShortcutText() const {
+    return m_action ? m_action->shortcut().toString(QKeySequence::NativeText) : QString();
+}
+
 bool CRibbonButton::IsHot() const {
     // A menu or dialog that took the mouse away leaves underMouse() set without a leave event.
     return underMouse() && rect().contains(mapFromGlobal(QCursor::pos()));
@@ -137,13 +141,16 @@ QSize CRibbonButton::sizeHint() const {
             return {kSmallIcon + 8 + arrow, kSmallHeight};
         case Kind::Application:
             return {kApplicationSize, kApplicationSize};
-        case Kind::MenuItem:
+        case Kind::MenuItem: {
             if (EffectiveIcon().isNull()) {
                 return {std::max(kMenuItemMinWidth, fm.horizontalAdvance(text()) + 20), fm.height() + 10};
             }
-            return {
-                std::max(kMenuItemMinWidth, 6 + kLargeIcon + 10 + fm.horizontalAdvance(text()) + 16 + arrow),
-                kMenuItemHeight};
+            const QString keys = ShortcutText();
+            const int keysWidth = keys.isEmpty() ? 0 : fm.horizontalAdvance(keys) + 24;
+            return {std::max(kMenuItemMinWidth,
+                             6 + kLargeIcon + 10 + fm.horizontalAdvance(text()) + 16 + keysWidth + arrow),
+                    kMenuItemHeight};
+        }
     }
     return {};
 }
@@ -327,6 +334,15 @@ void CRibbonButton::PaintContent(QPainter& p) const {
                 textLeft = 6 + kLargeIcon + 10;
             }
             p.drawText(r.adjusted(textLeft, 0, -6, 0), Qt::AlignLeft | Qt::AlignVCenter, text());
+            if (const QString keys = ShortcutText(); !keys.isEmpty()) {
+                // The key beside the command, quieter than its name, as menus show it.
+                QColor keyColor = textColor;
+                keyColor.setAlpha(textColor.alpha() * 2 / 3);
+                p.setPen(keyColor);
+                p.drawText(r.adjusted(textLeft, 0, -(10 + (m_menu ? kArrowWidth + 4 : 0)), 0),
+                           Qt::AlignRight | Qt::AlignVCenter, keys);
+                p.setPen(textColor);
+            }
             if (m_menu) {
                 RibbonPaint::DropArrow(p, QRect(r.right() - kArrowWidth - 4, 0, kArrowWidth, r.height()),
                                        textColor);

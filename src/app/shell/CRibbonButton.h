@@ -27,6 +27,8 @@ public:
     Kind ButtonKind() const { return m_kind; }
     // The text as drawn: before the line break, without '&' mnemonics.
     QString Label() const;
+    // The action's first key as text; menu items show it beside their text.
+    QString ShortcutText() const;
     // Explicit key tip, else the one of the action's text, else its mnemonic letter.
     QString KeyTip() const;
     void SetKeyTip(const QString& keyTip);

@@ -7,7 +7,7 @@
 CTreeListCtrl::CTreeListCtrl(ITreeListOwner* owner, QWidget* parent, quint32 style)
     : DV_TreeList(parent, style), m_owner(owner) {}
 
-QMenu* CTreeListCtrl::CreateColumnHeaderMenu(QWidget* parent, bool autoSaveChecked) {
+QMenu* CTreeListCtrl::CreateColumnHeaderMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
     auto add = [](QMenu* m, const QString& text, int id) {
         QAction* action = m->addAction(text);
@@ -16,10 +16,7 @@ QMenu* CTreeListCtrl::CreateColumnHeaderMenu(QWidget* parent, bool autoSaveCheck
     };
     add(menu, QStringLiteral("Choose Columns ..."), ID_CHOOSE_COLUMNS);
     add(menu, QStringLiteral("Save Column Order and Size"), ID_SAVE_COLUMN_LAYOUT);
-    QAction* autoSave =
-        add(menu, QStringLiteral("Save Column Order and Size Automatically"), ID_SAVE_COLUMN_LAYOUT_AUTO);
-    autoSave->setCheckable(true);
-    autoSave->setChecked(autoSaveChecked);
+    add(menu, QStringLiteral("Save Column Order and Size Automatically"), ID_SAVE_COLUMN_LAYOUT_AUTO);
     add(menu, QStringLiteral("Reset Column Order and Size"), ID_RESET_COLUMN_LAYOUT);
     QMenu* viewType = menu->addMenu(QStringLiteral("Change View Type to ..."));
     add(viewType, QStringLiteral("Project Overview"), ID_VIEW_PROJECT_OVERVIEW);
@@ -34,7 +31,8 @@ void CTreeListCtrl::ShowColumnHeaderMenu(const QPoint& globalPos) {
         return;
     }
     m_owner->CloseOpenPopupMenu();
-    QMenu* menu = CreateColumnHeaderMenu(this, m_owner->IsColumnLayoutSavedAutomatically());
+    QMenu* menu = CreateColumnHeaderMenu(this);
+    m_owner->UpdateColumnHeaderMenu(menu);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     // Connected per action, so that the actions of the submenu reach the owner as well.
     for (QAction* action : menu->findChildren<QAction*>()) {

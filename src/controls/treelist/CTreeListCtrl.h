@@ -24,8 +24,8 @@ public:
 
     ITreeListOwner* GetOwner() const { return m_owner; }
     // Menu 317; each action carries its command id as data. The views' command 295 opens it too.
-    static QMenu* CreateColumnHeaderMenu(QWidget* parent, bool autoSaveChecked);
-    // Shows menu 317 at the global position on behalf of the owner.
+    static QMenu* CreateColumnHeaderMenu(QWidget* parent);
+    // Shows menu 317 at the global position on behalf of the owner, with the states the owner gives.
     void ShowColumnHeaderMenu(const QPoint& globalPos);
 
 protected:

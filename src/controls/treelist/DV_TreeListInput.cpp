@@ -302,8 +302,10 @@ void DV_TreeList::HandleKey(QKeyEvent* event) {
             }
             break;
         case Qt::Key_Return:
-        case Qt::Key_Enter: {
-            // The parent sees Enter first; it may take it (non-zero) or open an editor itself.
+        case Qt::Key_Enter:
+        case Qt::Key_F2: {
+            // F2 edits as Enter does, the key desktop users know for renaming. The parent sees the key
+            // first; it may take it (non-zero) or open an editor itself.
             const qintptr answer = SendItemNotify(NM_RETURN, caret, m_s.caretColumn);
             if (answer == 0 && !m_editor.IsOpen() && IsItem(caret)) {
                 ActivateEditMode(caret, m_s.caretColumn,

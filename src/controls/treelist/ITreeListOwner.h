@@ -9,8 +9,9 @@ public:
     virtual void CloseOpenPopupMenu() = 0;
     // Records the menu as the owner's open popup menu (nullptr when it closed).
     virtual void SetOpenPopupMenu(QMenu* menu) = 0;
-    // Whether column order and sizes are saved automatically (or the document is embedded).
-    virtual bool IsColumnLayoutSavedAutomatically() const = 0;
+    // Gives every action of the column header menu (its data is the command id) the enabled and checked
+    // state of its command, as the owner's other menus show them.
+    virtual void UpdateColumnHeaderMenu(QMenu* menu) = 0;
     // A command of the column header menu was chosen.
     virtual void OnColumnHeaderCommand(int commandId) = 0;
 

@@ -135,6 +135,16 @@ bool TreeListEditor::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Keys typed into the cell are the editor's: Escape, Delete or Alt+Up must not run a command of
+        // the window while the edit is open. Ctrl keys (Save, Print) still reach the window.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!(key->modifiers() & Qt::ControlModifier)) {
+            key->accept();
+            return true;
+        }
+        return false;
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {

@@ -116,6 +116,23 @@ TEST(RibbonButton, HoverEndsWhereTheCursorIsNoLonger) {
     EXPECT_EQ(background(), plain);
 }
 
+TEST(RibbonButton, AMenuItemShowsTheKeyOfItsCommand) {
+    QWidget host;
+    QAction open(QStringLiteral("&Open..."));
+    CRibbonButton item(&open, QIcon(QPixmap(32, 32)), Kind::MenuItem, &host);
+    host.show();
+    const auto picture = [&] {
+        item.resize(item.sizeHint());
+        return item.grab().toImage();
+    };
+    const QImage without = picture();
+    open.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(item.ShortcutText(), QKeySequence(Qt::CTRL | Qt::Key_O).toString(QKeySequence::NativeText));
+    const QImage with = picture();
+    EXPECT_GE(with.width(), without.width());
+    EXPECT_NE(with.copy(without.rect()), without);
+}
+
 class ApplicationMenuTest : public ::testing::Test {
 protected:
     ApplicationMenuTest() {

@@ -14,12 +14,20 @@ class FakeOwner : public ITreeListOwner {
 public:
     void CloseOpenPopupMenu() override { ++closed; }
     void SetOpenPopupMenu(QMenu* m) override { menu = m; }
-    bool IsColumnLayoutSavedAutomatically() const override { return autoSave; }
+    void UpdateColumnHeaderMenu(QMenu* m) override {
+        for (QAction* action : m->findChildren<QAction*>()) {
+            const int id = action->data().toInt();
+            action->setEnabled(!disabled.contains(id));
+            action->setCheckable(id == checked);
+            action->setChecked(id == checked);
+        }
+    }
     void OnColumnHeaderCommand(int id) override { commands.push_back(id); }
 
     int closed = 0;
     QMenu* menu = nullptr;
-    bool autoSave = true;
+    QList<int> disabled;
+    int checked = 0;
     std::vector<int> commands;
 };
 
@@ -63,6 +71,10 @@ TEST(CTreeListCtrlTest, RightClickOnTheHeaderShowsMenu317) {
     TLColumn column;
     column.mask = LVCF_TEXT;
     grid.InsertColumn(0, column);
+    // The owner's command states, as it gives them to its other menus.
+    owner.disabled = {CTreeListCtrl::ID_CHOOSE_COLUMNS, CTreeListCtrl::ID_VIEW_PROJECT_OVERVIEW,
+                      CTreeListCtrl::ID_VIEW_REQUIREMENTS};
+    owner.checked = CTreeListCtrl::ID_SAVE_COLUMN_LAYOUT_AUTO;
     Q_EMIT grid.GetHeader()->customContextMenuRequested(QPoint(5, 5));
     ASSERT_NE(owner.menu, nullptr);
     EXPECT_EQ(owner.closed, 1);
@@ -70,10 +82,14 @@ TEST(CTreeListCtrlTest, RightClickOnTheHeaderShowsMenu317) {
     ASSERT_NE(autoSave, nullptr);
     EXPECT_TRUE(autoSave->isChecked());
     for (int id : {32807, 32815, 32816, 32860, 32823, 32824, 32825}) {
-        EXPECT_NE(ActionWithId(owner.menu, id), nullptr) << id;
+        QAction* action = ActionWithId(owner.menu, id);
+        ASSERT_NE(action, nullptr) << id;
+        EXPECT_EQ(action->isEnabled(), !owner.disabled.contains(id)) << id;
     }
-    ActionWithId(owner.menu, CTreeListCtrl::ID_CHOOSE_COLUMNS)->trigger();
-    ActionWithId(owner.menu, CTreeListCtrl::ID_VIEW_ACTORS)->trigger();
-    EXPECT_EQ(owner.commands, (std::vector<int>{32807, 32824}));
+    for (int id : {CTreeListCtrl::ID_CHOOSE_COLUMNS, CTreeListCtrl::ID_SAVE_COLUMN_LAYOUT,
+                   CTreeListCtrl::ID_VIEW_ACTORS}) {
+        ActionWithId(owner.menu, id)->trigger();
+    }
+    EXPECT_EQ(owner.commands, (std::vector<int>{32815, 32824}));  // a disabled item runs nothing
     owner.menu->close();
 }
