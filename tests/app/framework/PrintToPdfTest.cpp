@@ -274,8 +274,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ExampleCase{"InfusionPump.dvx", "use-cases", CReqDoc::ViewUseCases},
                       ExampleCase{"InfusionPump.dvx", "steps", CReqDoc::ViewSteps}),
     [](const ::testing::TestParamInfo<ExampleCase>& info) {
-        QString name =
-            QString::fromLatin1(info.param.file).section(QLatin1Char('.'), 0, 0) + QLatin1String(info.param.view);
+        QString name = QString::fromLatin1(info.param.file).section(QLatin1Char('.'), 0, 0) +
+                       QLatin1String(info.param.view);
         return name.remove(QLatin1Char('-')).toStdString();
     });
 
