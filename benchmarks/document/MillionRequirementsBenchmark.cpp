@@ -3,6 +3,7 @@
 // project keeps; the same figures at 100,000 requirements for comparison.
 #include "document/CReqDoc.h"
 #include "document/CReqDocFile.h"
+#include "support/ProcessMemory.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -13,7 +14,6 @@
 #include <fstream>
 #include <map>
 #include <memory>
-#include <string>
 
 namespace {
 
@@ -56,15 +56,6 @@ const TreeProject& Project(int count) {
     if (!project)
         project = std::make_unique<TreeProject>(count);
     return *project;
-}
-
-long StatusKilobytes(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0)
-            return std::stol(line.substr(std::char_traits<char>::length(field)));
-    return 0;
 }
 
 void BM_Open(benchmark::State& state) {

@@ -3,8 +3,9 @@
 // stream, and the peak memory of a load beside the memory the loaded objects occupy.
 #include "document/CReqDoc.h"
 #include "document/CReqDocFile.h"
-#include "document/ProjectDump.h"
 #include "document/CompoundFile.h"
+#include "document/ProjectDump.h"
+#include "support/ProcessMemory.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,7 +15,6 @@
 #include <malloc.h>
 
 #include <fstream>
-#include <string>
 
 namespace {
 
@@ -148,15 +148,6 @@ void BM_ReadPlainGsf(benchmark::State& state) {
         g_object_unref(input);
     }
     ReportBytes(state);
-}
-
-long StatusKilobytes(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0)
-            return std::stol(line.substr(std::char_traits<char>::length(field)));
-    return 0;
 }
 
 // Peak resident memory of one open (the kernel's high-water mark, reset before) beside the heap

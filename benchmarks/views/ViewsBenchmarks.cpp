@@ -2,6 +2,7 @@
 // painting the view with the memory then resident, a scroll frame, the round trip of a cell edit
 // through every open view, and moving a branch. Run with QT_QPA_PLATFORM=offscreen.
 #include "document/CReqDoc.h"
+#include "support/ProcessMemory.h"
 #include "views/CViewDVTreeList.h"
 #include "views/CViewMotherDV.h"
 #include "views/DVCommandIds.h"
@@ -11,9 +12,7 @@
 #include <QApplication>
 #include <QScrollBar>
 
-#include <fstream>
 #include <memory>
-#include <string>
 #include <vector>
 
 namespace {
@@ -66,15 +65,6 @@ CViewDVTreeList* MatrixView(const CViewMotherDV& window) {
     return static_cast<CViewDVTreeList*>(window.GetHostedView());
 }
 
-long ResidentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    return 0;
-}
-
 // Opening a window up to its first painted picture; the memory then resident, project included.
 void BM_FirstPaint(benchmark::State& state) {
     auto doc = MakeProject(int(state.range(0)));
@@ -82,7 +72,7 @@ void BM_FirstPaint(benchmark::State& state) {
         auto windows = OpenWindows(*doc, {CReqDoc::ViewRequirements});
         benchmark::DoNotOptimize(windows[0]->grab());
         state.counters["rows"] = MatrixView(*windows[0])->GetGrid()->GetCount();
-        state.counters["resident_MB"] = double(ResidentKilobytes()) * 1024 / 1e6;
+        state.counters["resident_MB"] = double(StatusKilobytes("VmRSS:")) * 1024 / 1e6;
         state.PauseTiming();
         windows.clear();
         state.ResumeTiming();

@@ -39,6 +39,28 @@ char* PutUtf8(char* out, char32_t code) {
     return out;
 }
 
+// The letter of JSON's two-character escape of an ASCII unit, 0 for none.
+char ShortEscape(char16_t unit) {
+    switch (unit) {
+        case u'"':
+            return '"';
+        case u'\\':
+            return '\\';
+        case u'\b':
+            return 'b';
+        case u'\f':
+            return 'f';
+        case u'\n':
+            return 'n';
+        case u'\r':
+            return 'r';
+        case u'\t':
+            return 't';
+        default:
+            return 0;
+    }
+}
+
 char* PutShortEscape(char* out, char letter) {
     *out++ = '\\';
     *out++ = letter;
@@ -61,34 +83,12 @@ char* PutEscaped(char* out, const QString& text) {
                 out = PutUtf8(out, unit);
             continue;
         }
-        switch (unit) {
-            case u'"':
-                out = PutShortEscape(out, '"');
-                break;
-            case u'\\':
-                out = PutShortEscape(out, '\\');
-                break;
-            case u'\b':
-                out = PutShortEscape(out, 'b');
-                break;
-            case u'\f':
-                out = PutShortEscape(out, 'f');
-                break;
-            case u'\n':
-                out = PutShortEscape(out, 'n');
-                break;
-            case u'\r':
-                out = PutShortEscape(out, 'r');
-                break;
-            case u'\t':
-                out = PutShortEscape(out, 't');
-                break;
-            default:
-                if (unit < 0x20)
-                    out = PutUnicodeEscape(out, unit);
-                else
-                    *out++ = char(unit);
-        }
+        if (const char letter = ShortEscape(unit))
+            out = PutShortEscape(out, letter);
+        else if (unit < 0x20)
+            out = PutUnicodeEscape(out, unit);
+        else
+            *out++ = char(unit);
     }
     return out;
 }

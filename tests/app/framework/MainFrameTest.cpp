@@ -44,6 +44,12 @@ void OnNextModal(std::function<void(QDialog*)> action) {
     });
 }
 
+bool SaveNewProject(const QString& path) {
+    CReqDoc project;
+    project.CreateDefaultContent();
+    return CReqDocFile(project).SaveDocument(path).ok;
+}
+
 class MainFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -202,11 +208,7 @@ TEST_F(MainFrameTest, AFailedOpenReportsAndOpensNothing) {
 TEST_F(MainFrameTest, OpeningAProjectOpenElsewhereAsksFirst) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("shared.dvx"));
-    {
-        CReqDoc source;
-        source.CreateDefaultContent();
-        ASSERT_TRUE(CReqDocFile(source).SaveDocument(path).ok);
-    }
+    ASSERT_TRUE(SaveNewProject(path));
     // Held as another instance of the program would hold it: by a live process.
     QLockFile other(dir.filePath(QStringLiteral(".shared.dvx.lock")));
     ASSERT_TRUE(other.tryLock(0));
@@ -229,11 +231,7 @@ TEST_F(MainFrameTest, OpeningAProjectOpenElsewhereAsksFirst) {
 TEST_F(MainFrameTest, AnOpenProjectHoldsItsLock) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("mine.dvx"));
-    {
-        CReqDoc source;
-        source.CreateDefaultContent();
-        ASSERT_TRUE(CReqDocFile(source).SaveDocument(path).ok);
-    }
+    ASSERT_TRUE(SaveNewProject(path));
     CReqDoc* doc = frame->Documents().OpenDocument(path);
     ASSERT_NE(doc, nullptr);
     EXPECT_TRUE(boxes.texts.isEmpty());
