@@ -4,7 +4,6 @@
 #include <QString>
 
 #include <chrono>
-#include <memory>
 
 // An advisory lock of a project file, held while a program reads, changes and writes it back (the
 // command-line tool) or keeps it open (the application). The lock file lies beside the project as
@@ -23,5 +22,5 @@ public:
     QString Holder() const;
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
+    QLockFile m_lock;
 };

@@ -113,6 +113,9 @@ public:
     CDVData* FamilyObjectOf(HTREEITEM item) const;
     // The row of the family object with that identifier, 0 when none.
     HTREEITEM FindRowOfObject(qint32 id) const;
+    // The row after this one in pre-order (its first child, else the next sibling of it or of an
+    // ancestor), 0 after the last.
+    HTREEITEM NextInPreOrder(HTREEITEM row) const;
     int FieldIdOfColumn(int column) const;
 
     // Menus. The context menu comes with every action's state from the command routing.
@@ -167,9 +170,6 @@ protected:
     void NotifyModified();
     // Whether the other view shows the same family list (the families; the steps of one use case).
     virtual bool SharesRowsWith(const CViewDVTreeList& other) const;
-    // The row after this one in pre-order (its first child, else the next sibling of it or of an
-    // ancestor), 0 after the last.
-    HTREEITEM NextInPreOrder(HTREEITEM row) const;
     // Membership tests compare addresses only, because a row may name an object another view destroyed.
     // The object classes derive singly from CDVData, so the address is the object's own.
     template <typename T>

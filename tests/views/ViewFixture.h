@@ -2,6 +2,7 @@
 
 #include "document/CReqDoc.h"
 #include "support/DVTestSupport.h"
+#include "support/ViewRows.h"
 #include "views/CDVViewHost.h"
 #include "views/CViewDVTreeList.h"
 #include "views/DVCommandIds.h"
@@ -75,22 +76,6 @@ protected:
         view->GetGrid()->SelectCell(row, column);
     }
 
-    // Identifiers of the rows in pre-order.
-    static std::vector<qint32> RowIds(CViewDVTreeList* view) {
-        std::vector<qint32> ids;
-        CTreeListCtrl* grid = view->GetGrid();
-        HTREEITEM row = grid->GetNextItem(0, TVGN_ROOT);
-        while (row != 0) {
-            ids.push_back(view->ObjectOf(row)->m_nId);
-            HTREEITEM next = grid->GetNextItem(row, TVGN_CHILD);
-            for (HTREEITEM up = row; next == 0 && up != 0; up = grid->GetNextItem(up, TVGN_PARENT)) {
-                next = grid->GetNextItem(up, TVGN_NEXT);
-            }
-            row = next;
-        }
-        return ids;
-    }
-
     // Titles of the rows in pre-order, each with one "." per level.
     static QStringList Outline(CViewDVTreeList* view) {
         QStringList lines;
@@ -103,11 +88,7 @@ protected:
                 ++depth;
             }
             lines.append(QString(depth, u'.') + grid->GetItemText(row, 0));
-            HTREEITEM next = grid->GetNextItem(row, TVGN_CHILD);
-            for (HTREEITEM up = row; next == 0 && up != 0; up = grid->GetNextItem(up, TVGN_PARENT)) {
-                next = grid->GetNextItem(up, TVGN_NEXT);
-            }
-            row = next;
+            row = view->NextInPreOrder(row);
         }
         return lines;
     }
@@ -124,12 +105,7 @@ protected:
     // The family list equals the rows in pre-order, and every object names the objects of its parent
     // row and of the row above it under the same parent.
     static void ExpectTreeInvariants(CViewDVTreeList* view) {
-        std::vector<qint32> listIds;
-        int position = view->GetFamilyListHead();
-        while (CDVData* object = view->GetNextObject(position)) {
-            listIds.push_back(object->m_nId);
-        }
-        EXPECT_EQ(listIds, RowIds(view));
+        EXPECT_EQ(FamilyListIds(view), RowIds(view));
         CTreeListCtrl* grid = view->GetGrid();
         HTREEITEM row = grid->GetNextItem(0, TVGN_ROOT);
         while (row != 0) {
@@ -139,11 +115,7 @@ protected:
             EXPECT_EQ(object->m_nParentId, parent ? parent->m_nId : 0) << "parent of " << object->m_nId;
             EXPECT_EQ(object->m_nPrevSiblingId, previous ? previous->m_nId : 0)
                 << "previous of " << object->m_nId;
-            HTREEITEM next = grid->GetNextItem(row, TVGN_CHILD);
-            for (HTREEITEM up = row; next == 0 && up != 0; up = grid->GetNextItem(up, TVGN_PARENT)) {
-                next = grid->GetNextItem(up, TVGN_NEXT);
-            }
-            row = next;
+            row = view->NextInPreOrder(row);
         }
     }
 

@@ -11,28 +11,32 @@
 #include <QSettings>
 
 #include <chrono>
-#include <optional>
 
 namespace {
 
 constexpr int kRecentFiles = 8;
 const QString kFilter = QStringLiteral("Dovalintra Projects (*.dvx)");
 
-// The lock of the project file at path, or null when another program holds it and the user chose
-// to go on anyway; nullopt when the user declined.
-std::optional<std::unique_ptr<DVProjectLock>> LockProject(const QString& path, const char* question) {
+// What opening or saving may do with a project file another program may hold.
+struct LockChoice {
+    // False when another program holds the file and the user declined to go on.
+    bool proceed = true;
+    // The lock, or null when another program holds it and the user chose to go on anyway.
+    std::unique_ptr<DVProjectLock> lock;
+};
+
+LockChoice LockProject(const QString& path, const char* question) {
     auto lock = std::make_unique<DVProjectLock>(path);
     if (lock->Lock(std::chrono::milliseconds(0)) != DVProjectLock::Result::heldElsewhere) {
-        return lock;
+        return {true, std::move(lock)};
     }
     const QString text = QStringLiteral(
                              "\"%1\" is already open in %2.\n\n%3\nChanges saved by one program "
                              "can overwrite those of the other.")
                              .arg(QFileInfo(path).fileName(), lock->Holder(), QLatin1String(question));
-    if (DVMessageBox(text, DV::MB_YESNO | DV::MB_ICONWARNING | DV::MB_DEFBUTTON2) != DV::IDYES) {
-        return std::nullopt;
-    }
-    return nullptr;
+    const bool proceed =
+        DVMessageBox(text, DV::MB_YESNO | DV::MB_ICONWARNING | DV::MB_DEFBUTTON2) == DV::IDYES;
+    return {proceed, nullptr};
 }
 
 }  // namespace
@@ -119,8 +123,8 @@ CReqDoc* CDocManager::OpenDocument(const QString& path) {
             return entry->doc.get();
         }
     }
-    auto lock = LockProject(absolute, "Do you want to open it anyway?");
-    if (!lock) {
+    LockChoice lock = LockProject(absolute, "Do you want to open it anyway?");
+    if (!lock.proceed) {
         return nullptr;
     }
     auto doc = std::make_unique<CReqDoc>();
@@ -130,7 +134,7 @@ CReqDoc* CDocManager::OpenDocument(const QString& path) {
         return nullptr;
     }
     CReqDoc* raw = Add(std::move(doc), absolute);
-    Find(raw)->lock = std::move(*lock);
+    Find(raw)->lock = std::move(lock.lock);
     AddRecent(absolute);
     if (m_hooks.openWindow) {
         m_hooks.openWindow(raw);
@@ -155,10 +159,11 @@ bool CDocManager::SaveDocument(CReqDoc* doc, bool saveAs) {
         path = dialog.selectedFiles().constFirst();
     }
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    std::optional<std::unique_ptr<DVProjectLock>> lock;
-    if (absolute != entry->path) {
+    const bool newPath = absolute != entry->path;
+    LockChoice lock;
+    if (newPath) {
         lock = LockProject(absolute, "Do you want to save over it anyway?");
-        if (!lock) {
+        if (!lock.proceed) {
             return false;
         }
     }
@@ -167,8 +172,8 @@ bool CDocManager::SaveDocument(CReqDoc* doc, bool saveAs) {
         DVMessageBox(result.Message(), DV::MB_ICONEXCLAMATION | DV::MB_OK);
         return false;
     }
-    if (lock) {
-        entry->lock = std::move(*lock);
+    if (newPath) {
+        entry->lock = std::move(lock.lock);
     }
     entry->path = absolute;
     doc->SetModifiedFlag(false);

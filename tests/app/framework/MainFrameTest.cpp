@@ -1,3 +1,4 @@
+#include "MainFrameFixture.h"
 #include "app/framework/CChildFrame.h"
 #include "app/framework/CDVCommandManager.h"
 #include "app/framework/CDocManager.h"
@@ -50,19 +51,8 @@ bool SaveNewProject(const QString& path) {
     return CReqDocFile(project).SaveDocument(path).ok;
 }
 
-class MainFrameTest : public ::testing::Test {
+class MainFrameTest : public MainFrameFixture {
 protected:
-    void SetUp() override {
-        QSettings().clear();
-        frame = std::make_unique<CMainFrame>();
-        frame->resize(1200, 800);
-        frame->show();
-    }
-    void TearDown() override {
-        boxes.answers = {DV::IDNO, DV::IDNO, DV::IDNO, DV::IDNO};
-        frame->close();
-        frame.reset();
-    }
     bool Enabled(int id) {
         frame->Commands().UpdateActions();
         return frame->Commands().Action(id)->isEnabled();
@@ -72,9 +62,6 @@ protected:
         frame->Commands().Action(ID_FILE_NEW)->trigger();
         return frame->ActiveDocument();
     }
-
-    MessageRecorder boxes;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 TEST_F(MainFrameTest, CommandsWithAndWithoutADocument) {

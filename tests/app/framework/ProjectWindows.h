@@ -1,20 +1,18 @@
 #pragma once
 
+#include "MainFrameFixture.h"
 #include "app/framework/CChildFrame.h"
 #include "app/framework/CDVCommandManager.h"
 #include "app/framework/CDocManager.h"
-#include "app/framework/CMainFrame.h"
 #include "app/framework/CommandIds.h"
 #include "document/CReqDoc.h"
 #include "document/CReqDocFile.h"
-#include "support/DVTestSupport.h"
 #include "views/CViewDVTreeList.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QMdiArea>
-#include <QSettings>
 #include <QTemporaryDir>
 
 // Identifiers of objects of the project below.
@@ -30,13 +28,10 @@ constexpr qint32 PressButton = 2;
 // The main window on a small project opened from a file: a few requirements, actors, use cases and
 // steps, every family shown with its title and ID columns. Commands run as the user runs them, on the
 // active window.
-class ProjectWindowsTest : public ::testing::Test {
+class ProjectWindowsTest : public MainFrameFixture {
 protected:
     void SetUp() override {
-        QSettings().clear();
-        frame = std::make_unique<CMainFrame>();
-        frame->resize(1200, 800);
-        frame->show();
+        MainFrameFixture::SetUp();
         const QString path = dir.filePath(QStringLiteral("windows.dvx"));
         {
             CReqDoc project;
@@ -72,12 +67,6 @@ protected:
         doc = frame->Documents().OpenDocument(path);
         ASSERT_NE(doc, nullptr);
     }
-    void TearDown() override {
-        boxes.answers = {DV::IDNO, DV::IDNO, DV::IDNO, DV::IDNO};
-        frame->close();
-        frame.reset();
-    }
-
     // Appends in pre-order; the previous sibling is the last listed object with the same parent.
     template <typename T>
     static T* Add(DVObjectList<T>& list, std::unique_ptr<T> object, const char* title, qint32 parentId) {
@@ -133,8 +122,6 @@ protected:
         view->GetGrid()->SelectCell(row, 0);
     }
 
-    MessageRecorder boxes;
     QTemporaryDir dir;
-    std::unique_ptr<CMainFrame> frame;
     CReqDoc* doc = nullptr;
 };

@@ -1,33 +1,11 @@
 // Two windows of the same rows: a structure edit in one never hides objects from the other.
 #include "ProjectWindows.h"
+#include "support/ViewRows.h"
 
 using namespace CommandIds;
 using namespace ProjectIds;
 
 namespace {
-
-std::vector<qint32> RowIds(CViewDVTreeList* view) {
-    std::vector<qint32> ids;
-    CTreeListCtrl* grid = view->GetGrid();
-    for (HTREEITEM row = grid->GetNextItem(0, TVGN_ROOT); row != 0;) {
-        ids.push_back(view->ObjectOf(row)->m_nId);
-        HTREEITEM next = grid->GetNextItem(row, TVGN_CHILD);
-        for (HTREEITEM up = row; next == 0 && up != 0; up = grid->GetNextItem(up, TVGN_PARENT)) {
-            next = grid->GetNextItem(up, TVGN_NEXT);
-        }
-        row = next;
-    }
-    return ids;
-}
-
-std::vector<qint32> ListIds(CViewDVTreeList* view) {
-    std::vector<qint32> ids;
-    int position = view->GetFamilyListHead();
-    while (CDVData* object = view->GetNextObject(position)) {
-        ids.push_back(object->m_nId);
-    }
-    return ids;
-}
 
 qint32 SelectedId(CViewDVTreeList* view) {
     const CDVData* object = view->FamilyObjectOf(view->SelectedItem());
@@ -76,7 +54,7 @@ TEST_P(StructureEditWindowsTest, AnObjectMadeInOneWindowSurvivesAnEditInTheOther
     Run(c.commandInB);
     for (CViewDVTreeList* view : {a, b}) {
         const std::vector<qint32> rows = RowIds(view);
-        EXPECT_EQ(rows, ListIds(view)) << "view type " << view->ViewType();
+        EXPECT_EQ(rows, FamilyListIds(view)) << "view type " << view->ViewType();
         EXPECT_NE(std::find(rows.begin(), rows.end(), made), rows.end()) << "view type " << view->ViewType();
     }
     EXPECT_EQ(madeObject->m_nParentId, c.parentInA);
@@ -97,8 +75,8 @@ INSTANTIATE_TEST_SUITE_P(Families, StructureEditWindowsTest,
                                                     PressButton,
                                                     0,
                                                     DVCmd::MoveDown}),
-                         [](const ::testing::TestParamInfo<EditCase>& info) {
-                             return std::string(info.param.name);
+                         [](const ::testing::TestParamInfo<EditCase>& test) {
+                             return std::string(test.param.name);
                          });
 
 }  // namespace
