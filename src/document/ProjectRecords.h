@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/DV_UserDefinition.h"
+#include "model/DV_UserDefinition.h"
 
 #include <vector>
 

@@ -1,11 +1,11 @@
 #include "model/CActor.h"
 
-#include "document/CReqDoc.h"
+#include "model/CReqProject.h"
 #include "model/StringIds.h"
 
 CActor::CActor(qint32 id) : CDVUserDefinedParList(id, QStringLiteral("New Actor")) {}
 
-CActor::CActor(qint32 id, const CActor& source, CReqDoc* doc)
+CActor::CActor(qint32 id, const CActor& source, CReqProject* doc)
     : CDVUserDefinedParList(id, source), m_nKind(source.m_nKind) {
     for (const auto& function : source.m_functions) {
         auto copy = std::make_unique<CFunction>(*function);
@@ -23,7 +23,7 @@ CActor::CActor(qint32 id, const CActor& source, CReqDoc* doc)
     }
 }
 
-bool CActor::SetFieldText(const QString& text, int fieldId, bool& handled, CReqDoc* doc) {
+bool CActor::SetFieldText(const QString& text, int fieldId, bool& handled, CReqProject* doc) {
     const bool result = CDVUserDefinedParList::SetFieldText(text, fieldId, handled, doc);
     if (handled) {
         return result;
@@ -32,7 +32,7 @@ bool CActor::SetFieldText(const QString& text, int fieldId, bool& handled, CReqD
     return handled;
 }
 
-QString CActor::ParameterText(const CReqDoc* doc) const {
+QString CActor::ParameterText(const CReqProject* doc) const {
     QString text;
     for (const auto& parameter : m_actorParameters) {
         QString typeName;

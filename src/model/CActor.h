@@ -14,14 +14,14 @@ public:
 
     explicit CActor(qint32 id = 0);
     // Copies the source; its functions and parameter definitions get new identifiers from the document.
-    CActor(qint32 id, const CActor& source, CReqDoc* doc);
+    CActor(qint32 id, const CActor& source, CReqProject* doc);
 
     DVFamily Family() const override { return DVFamily::Actor; }
     int GetImageIndex() const override { return m_nKind == KindFolder ? 3 : 9; }
-    bool SetFieldText(const QString& text, int fieldId, bool& handled, CReqDoc* doc) override;
+    bool SetFieldText(const QString& text, int fieldId, bool& handled, CReqProject* doc) override;
 
     // "%s (%s)" of name and type name of each parameter definition, joined with ", ".
-    QString ParameterText(const CReqDoc* doc) const;
+    QString ParameterText(const CReqProject* doc) const;
     // The function texts joined with ", ".
     QString FunctionsText() const;
 

@@ -25,7 +25,7 @@ bool AssignText(QString& field, const QString& text) {
     return true;
 }
 
-bool CDVData::SetFieldText(const QString& text, int fieldId, bool& handled, CReqDoc* /*doc*/) {
+bool CDVData::SetFieldText(const QString& text, int fieldId, bool& handled, CReqProject* /*doc*/) {
     handled = true;
     switch (fieldId) {
         case FIELD_DESCRIPTION:

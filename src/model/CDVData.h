@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class CReqDoc;
+class CReqProject;
 
 // The family of an object, in place of a run-time class test.
 enum class DVFamily { Requirement, Actor, Function, UseCase, Step };
@@ -26,7 +26,7 @@ public:
 
     // Sets the field that the field id names from cell text. The result is true when the stored value
     // changed; handled tells whether this class (or a base) knows the field.
-    virtual bool SetFieldText(const QString& text, int fieldId, bool& handled, CReqDoc* doc);
+    virtual bool SetFieldText(const QString& text, int fieldId, bool& handled, CReqProject* doc);
 
     // Ordered to leave no padding: a project can hold a million objects.
     qint32 m_nId = 0;

@@ -1,6 +1,6 @@
 #include "model/CDVDevelopmentStep.h"
 
-#include "document/CReqDoc.h"
+#include "model/CReqProject.h"
 #include "model/StringIds.h"
 #include "platform/DVFormat.h"
 
@@ -35,43 +35,43 @@ bool CDVDevelopmentStep::EverDone() const {
     return m_versionLast.nMajor != 0 || m_versionLast.nMinor != 0 || m_versionLast.nCount != 0;
 }
 
-double CDVDevelopmentStep::GetEffectiveDuration(CReqDoc* doc) {
+double CDVDevelopmentStep::GetEffectiveDuration(CReqProject* doc) {
     if (m_dDuration == -1.0 && doc != nullptr) {
         m_dDuration = doc->DefaultStep(m_nPhase).m_dDuration;
     }
     return m_dDuration;
 }
 
-double CDVDevelopmentStep::GetEffectiveCost(CReqDoc* doc) {
+double CDVDevelopmentStep::GetEffectiveCost(CReqProject* doc) {
     if (m_dCost == -1.0 && doc != nullptr) {
         m_dCost = doc->DefaultStep(m_nPhase).m_dCost;
     }
     return m_dCost;
 }
 
-QString CDVDevelopmentStep::DurationText(CReqDoc* doc, const QString& unit) {
+QString CDVDevelopmentStep::DurationText(CReqProject* doc, const QString& unit) {
     const double value = GetEffectiveDuration(doc);
     const QString shown = unit.isEmpty() && doc != nullptr ? doc->m_strDurationUnit : unit;
     return QStringLiteral("%1 %2").arg(FormatG(value), shown);
 }
 
-QString CDVDevelopmentStep::CostText(CReqDoc* doc, const QString& unit) {
+QString CDVDevelopmentStep::CostText(CReqProject* doc, const QString& unit) {
     const double value = GetEffectiveCost(doc);
     const QString shown = unit.isEmpty() && doc != nullptr ? doc->m_strCurrency : unit;
     return QStringLiteral("%1 %2").arg(FormatG(value), shown);
 }
 
-QString CDVDevelopmentStep::NeverDoneText(const CReqDoc* doc) const {
+QString CDVDevelopmentStep::NeverDoneText(const CReqProject* doc) const {
     static constexpr int kNever[] = {VALUE_NEVER_APPROVED, VALUE_NOT_IMPLEMENTED, VALUE_NEVER_VERIFIED,
                                      VALUE_NEVER_VALIDATED};
     const int id = m_nPhase >= 0 && m_nPhase < 4 ? kNever[m_nPhase] : VALUE_NEVER_APPROVED;
     return doc != nullptr ? doc->GetValueName(id) : QString();
 }
 
-QString CDVDevelopmentStep::LastTimeText(const CReqDoc* doc) const {
+QString CDVDevelopmentStep::LastTimeText(const CReqProject* doc) const {
     return EverDone() ? FormatTime(m_timeLast) : NeverDoneText(doc);
 }
 
-QString CDVDevelopmentStep::LastVersionText(const CReqDoc* doc) const {
+QString CDVDevelopmentStep::LastVersionText(const CReqProject* doc) const {
     return EverDone() ? FormatVersion(m_versionLast) : NeverDoneText(doc);
 }

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class CReqDoc;
+class CReqProject;
 
 // One life-cycle phase record of an object, and the project's default duration and cost of a phase.
 class CDVDevelopmentStep {
@@ -24,14 +24,14 @@ public:
     bool EverDone() const;
 
     // The duration or cost, the project default of this phase taking the place of -1 in the record.
-    double GetEffectiveDuration(CReqDoc* doc);
-    double GetEffectiveCost(CReqDoc* doc);
+    double GetEffectiveDuration(CReqProject* doc);
+    double GetEffectiveCost(CReqProject* doc);
     // "%G %s" of the effective value and the unit (the project's unit when the one passed is empty).
-    QString DurationText(CReqDoc* doc, const QString& unit = QString());
-    QString CostText(CReqDoc* doc, const QString& unit = QString());
+    QString DurationText(CReqProject* doc, const QString& unit = QString());
+    QString CostText(CReqProject* doc, const QString& unit = QString());
     // Last-done texts; a phase never done shows its "never" value name in both.
-    QString LastTimeText(const CReqDoc* doc) const;
-    QString LastVersionText(const CReqDoc* doc) const;
+    QString LastTimeText(const CReqProject* doc) const;
+    QString LastVersionText(const CReqProject* doc) const;
 
     // Every object holds four records, so the members are ordered to leave no padding.
     qint32 m_nState = Pending;
@@ -43,5 +43,5 @@ public:
     double m_dCost = -1.0;
 
 private:
-    QString NeverDoneText(const CReqDoc* doc) const;
+    QString NeverDoneText(const CReqProject* doc) const;
 };

@@ -1,6 +1,6 @@
 #include "model/CDVUserDefinedParList.h"
 
-#include "document/CReqDoc.h"
+#include "model/CReqProject.h"
 #include "model/DVParameter.h"
 #include "model/StringIds.h"
 
@@ -31,7 +31,7 @@ DVParameterValue& CDVUserDefinedParList::AddParameterValue(qint32 parameterId) {
     return value;
 }
 
-bool CDVUserDefinedParList::SetFieldText(const QString& text, int fieldId, bool& handled, CReqDoc* doc) {
+bool CDVUserDefinedParList::SetFieldText(const QString& text, int fieldId, bool& handled, CReqProject* doc) {
     const bool result = CDVData::SetFieldText(text, fieldId, handled, doc);
     if (handled) {
         return result;

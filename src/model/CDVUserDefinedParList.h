@@ -13,7 +13,7 @@ public:
     CDVUserDefinedParList(qint32 id, const CDVUserDefinedParList& source);
 
     // Parameter columns (field ids from 100000).
-    bool SetFieldText(const QString& text, int fieldId, bool& handled, CReqDoc* doc) override;
+    bool SetFieldText(const QString& text, int fieldId, bool& handled, CReqProject* doc) override;
 
     // The first value of the definition with that identifier, or null.
     const DVParameterValue* FindParameterValue(qint32 parameterId) const;

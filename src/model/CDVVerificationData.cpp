@@ -1,6 +1,6 @@
 #include "model/CDVVerificationData.h"
 
-#include "document/CReqDoc.h"
+#include "model/CReqProject.h"
 #include "model/CUseCase.h"
 #include "model/DVParameter.h"
 #include "model/PhaseWithdrawal.h"
@@ -24,7 +24,7 @@ void Show(const QString& message) {
 // Walks up the parent chain of a requirement; the walk is bounded so that a parent cycle in damaged
 // data cannot hang it.
 template <typename Visit>
-void ForEachAncestor(const CDVVerificationData* object, CReqDoc* doc, Visit visit) {
+void ForEachAncestor(const CDVVerificationData* object, CReqProject* doc, Visit visit) {
     int budget = doc->m_requirements.size();
     qint32 parentId = object->m_nParentId;
     while (parentId != 0 && budget-- > 0) {
@@ -72,13 +72,13 @@ const CDVDevelopmentStep& CDVVerificationData::PhaseRecord(int phase) const {
     return const_cast<CDVVerificationData*>(this)->PhaseRecord(phase);
 }
 
-VersionNumber NextPhaseVersion(const CReqDoc* doc, const CDVData& object) {
+VersionNumber NextPhaseVersion(const CReqProject* doc, const CDVData& object) {
     VersionNumber version = doc->m_version;
     version.nCount = object.m_version.SameNumbering(doc->m_version) ? object.m_version.nCount + 1 : 1;
     return version;
 }
 
-bool CDVVerificationData::SetFieldText(const QString& text, int fieldId, bool& handled, CReqDoc* doc) {
+bool CDVVerificationData::SetFieldText(const QString& text, int fieldId, bool& handled, CReqProject* doc) {
     const bool result = CDVUserDefinedParList::SetFieldText(text, fieldId, handled, doc);
     if (handled) {
         return result;
@@ -101,7 +101,7 @@ bool CDVVerificationData::SetFieldText(const QString& text, int fieldId, bool& h
     return number != before;
 }
 
-bool CDVVerificationData::SetPhaseFieldText(const QString& text, int fieldId, bool& handled, CReqDoc* doc,
+bool CDVVerificationData::SetPhaseFieldText(const QString& text, int fieldId, bool& handled, CReqProject* doc,
                                             int approvedId, int verifiedId, int approvalDescriptionId,
                                             int verificationDescriptionId) {
     handled = true;
@@ -148,7 +148,7 @@ bool CDVVerificationData::SetPhaseFieldText(const QString& text, int fieldId, bo
     return record->m_nState != stateBefore;
 }
 
-void CDVVerificationData::MarkDone(CDVDevelopmentStep& record, CReqDoc* doc) {
+void CDVVerificationData::MarkDone(CDVDevelopmentStep& record, CReqProject* doc) {
     record.m_nState = CDVDevelopmentStep::Done;
     record.m_timeLast = DVNow();
     record.m_versionLast = NextPhaseVersion(doc, *this);
@@ -172,7 +172,7 @@ void CDVVerificationData::KeepOrDropToPending(CDVDevelopmentStep& record) {
     }
 }
 
-QString CDVVerificationData::Approve(bool bDo, CReqDoc* doc, bool cascade, bool& ok, bool checkOnly) {
+QString CDVVerificationData::Approve(bool bDo, CReqProject* doc, bool cascade, bool& ok, bool checkOnly) {
     if (doc == nullptr) {
         ok = false;
         return QString();
@@ -180,7 +180,7 @@ QString CDVVerificationData::Approve(bool bDo, CReqDoc* doc, bool cascade, bool&
     return bDo ? CheckApproval(doc, ok, checkOnly) : (ok = true, WithdrawApproval(doc, cascade));
 }
 
-QString CDVVerificationData::CheckApproval(CReqDoc* doc, bool& ok, bool checkOnly) {
+QString CDVVerificationData::CheckApproval(CReqProject* doc, bool& ok, bool checkOnly) {
     const Requirement* self = AsRequirement(this);
     if (self != nullptr) {
         const Requirement* unapproved = nullptr;
@@ -231,7 +231,7 @@ QString CDVVerificationData::CheckApproval(CReqDoc* doc, bool& ok, bool checkOnl
     return QString();
 }
 
-QString CDVVerificationData::WithdrawApproval(CReqDoc* doc, bool cascade) {
+QString CDVVerificationData::WithdrawApproval(CReqProject* doc, bool cascade) {
     QString text = PhaseWithdrawal(doc).WithdrawApproval(this, cascade);
     if (!text.isEmpty() && !cascade) {
         text.prepend(kApprovalNotice);
@@ -240,7 +240,7 @@ QString CDVVerificationData::WithdrawApproval(CReqDoc* doc, bool cascade) {
     return text;
 }
 
-QString CDVVerificationData::Verify(bool bDo, CReqDoc* doc, bool cascade, bool& ok, bool checkOnly) {
+QString CDVVerificationData::Verify(bool bDo, CReqProject* doc, bool cascade, bool& ok, bool checkOnly) {
     if (doc == nullptr) {
         ok = false;
         return QString();
@@ -248,7 +248,7 @@ QString CDVVerificationData::Verify(bool bDo, CReqDoc* doc, bool cascade, bool& 
     return bDo ? CheckVerification(doc, ok, checkOnly) : (ok = true, WithdrawVerification(doc, cascade));
 }
 
-QString CDVVerificationData::CheckVerification(CReqDoc* doc, bool& ok, bool checkOnly) {
+QString CDVVerificationData::CheckVerification(CReqProject* doc, bool& ok, bool checkOnly) {
     if (!m_approval.IsDone()) {
         return Refuse(
             m_verification,
@@ -327,7 +327,7 @@ QString CDVVerificationData::CheckVerification(CReqDoc* doc, bool& ok, bool chec
     return QString();
 }
 
-QString CDVVerificationData::WithdrawVerification(CReqDoc* doc, bool cascade) {
+QString CDVVerificationData::WithdrawVerification(CReqProject* doc, bool cascade) {
     QString text = PhaseWithdrawal(doc).WithdrawVerification(this, cascade);
     if (!text.isEmpty() && !cascade) {
         text.prepend(kVerificationNotice);
@@ -336,7 +336,7 @@ QString CDVVerificationData::WithdrawVerification(CReqDoc* doc, bool cascade) {
     return text;
 }
 
-QString CDVVerificationData::Implement(bool bDo, CReqDoc* doc, bool& ok) {
+QString CDVVerificationData::Implement(bool bDo, CReqProject* doc, bool& ok) {
     ok = doc != nullptr;
     if (doc == nullptr) {
         return QString();
@@ -367,7 +367,7 @@ QString CDVVerificationData::Implement(bool bDo, CReqDoc* doc, bool& ok) {
     return text;
 }
 
-QString CDVVerificationData::Validate(bool bDo, CReqDoc* doc, bool& ok) {
+QString CDVVerificationData::Validate(bool bDo, CReqProject* doc, bool& ok) {
     ok = doc != nullptr;
     if (doc == nullptr) {
         return QString();

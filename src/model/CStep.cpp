@@ -1,6 +1,6 @@
 #include "model/CStep.h"
 
-#include "document/CReqDoc.h"
+#include "model/CReqProject.h"
 #include "model/StringIds.h"
 
 CStep::CStep(qint32 id) : CDVUserDefinedParList(id, QStringLiteral("New Step")) {}
@@ -20,7 +20,7 @@ CStep::CStep(qint32 id, const CStep& source)
       m_callingFunctions(source.m_callingFunctions),
       m_pendingRemovals(source.m_pendingRemovals) {}
 
-bool CStep::SetFieldText(const QString& text, int fieldId, bool& handled, CReqDoc* doc) {
+bool CStep::SetFieldText(const QString& text, int fieldId, bool& handled, CReqProject* doc) {
     const bool result = CDVUserDefinedParList::SetFieldText(text, fieldId, handled, doc);
     if (handled) {
         return result;
@@ -34,7 +34,7 @@ bool CStep::SetFieldText(const QString& text, int fieldId, bool& handled, CReqDo
     return handled;
 }
 
-bool ValuesEqual(const CReqDoc* doc, const DVParameterValue& a, const DVParameterValue& b) {
+bool ValuesEqual(const CReqProject* doc, const DVParameterValue& a, const DVParameterValue& b) {
     if (doc == nullptr || a.m_nParameterId != b.m_nParameterId) {
         return false;
     }
@@ -44,7 +44,7 @@ bool ValuesEqual(const CReqDoc* doc, const DVParameterValue& a, const DVParamete
 
 namespace {
 
-bool ValueArraysEqual(const CReqDoc* doc, const std::vector<DVParameterValue>& a,
+bool ValueArraysEqual(const CReqProject* doc, const std::vector<DVParameterValue>& a,
                       const std::vector<DVParameterValue>& b) {
     if (a.size() != b.size()) {
         return false;
@@ -63,7 +63,7 @@ QString JoinTexts(const QString& text, const QString& entry, bool first) {
 
 }  // namespace
 
-bool CStep::IsEqual(const CStep& other, const CReqDoc* doc) const {
+bool CStep::IsEqual(const CStep& other, const CReqProject* doc) const {
     return m_strNumber == other.m_strNumber && m_nType == other.m_nType &&
            m_strTimeRequirement == other.m_strTimeRequirement &&
            m_stepRequirements == other.m_stepRequirements && m_nActorId == other.m_nActorId &&
@@ -72,12 +72,12 @@ bool CStep::IsEqual(const CStep& other, const CReqDoc* doc) const {
            m_callingFunctions == other.m_callingFunctions && m_pendingRemovals == other.m_pendingRemovals;
 }
 
-QString CStep::ActorText(const CReqDoc* doc) const {
+QString CStep::ActorText(const CReqProject* doc) const {
     const CActor* actor = doc != nullptr ? doc->FindActor(m_nActorId) : nullptr;
     return actor != nullptr ? actor->m_strTitle : QString();
 }
 
-QString CStep::ActsOnText(const CReqDoc* doc) const {
+QString CStep::ActsOnText(const CReqProject* doc) const {
     QString text;
     bool first = true;
     for (quint32 id : m_actsOn) {
@@ -90,7 +90,7 @@ QString CStep::ActsOnText(const CReqDoc* doc) const {
     return text;
 }
 
-QString CStep::CallingFunctionsText(const CReqDoc* doc) const {
+QString CStep::CallingFunctionsText(const CReqProject* doc) const {
     QString text;
     bool first = true;
     for (quint32 id : m_callingFunctions) {
@@ -103,7 +103,7 @@ QString CStep::CallingFunctionsText(const CReqDoc* doc) const {
     return text;
 }
 
-QString CStep::ValuesText(const CReqDoc* doc, const std::vector<DVParameterValue>& values) {
+QString CStep::ValuesText(const CReqProject* doc, const std::vector<DVParameterValue>& values) {
     QString text;
     bool first = true;
     for (const DVParameterValue& value : values) {

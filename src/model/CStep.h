@@ -26,16 +26,16 @@ public:
 
     DVFamily Family() const override { return DVFamily::Step; }
     int GetImageIndex() const override { return m_nType + 11; }
-    bool SetFieldText(const QString& text, int fieldId, bool& handled, CReqDoc* doc) override;
+    bool SetFieldText(const QString& text, int fieldId, bool& handled, CReqProject* doc) override;
 
     // Compares the step fields (not title, description, comment or parameter values).
-    bool IsEqual(const CStep& other, const CReqDoc* doc) const;
+    bool IsEqual(const CStep& other, const CReqProject* doc) const;
 
     // Cell texts.
-    QString ActorText(const CReqDoc* doc) const;
-    QString ActsOnText(const CReqDoc* doc) const;
-    QString CallingFunctionsText(const CReqDoc* doc) const;
-    static QString ValuesText(const CReqDoc* doc, const std::vector<DVParameterValue>& values);
+    QString ActorText(const CReqProject* doc) const;
+    QString ActsOnText(const CReqProject* doc) const;
+    QString CallingFunctionsText(const CReqProject* doc) const;
+    static QString ValuesText(const CReqProject* doc, const std::vector<DVParameterValue>& values);
 
     QString m_strNumber;
     qint32 m_nType = Simple;
@@ -51,4 +51,4 @@ public:
 };
 
 // Same parameter identifier, the definition exists among the actors' parameters, same displayed text.
-bool ValuesEqual(const CReqDoc* doc, const DVParameterValue& a, const DVParameterValue& b);
+bool ValuesEqual(const CReqProject* doc, const DVParameterValue& a, const DVParameterValue& b);

@@ -1,6 +1,6 @@
 #include "model/CUseCase.h"
 
-#include "document/CReqDoc.h"
+#include "model/CReqProject.h"
 #include "model/StringIds.h"
 
 #include <algorithm>
@@ -17,7 +17,7 @@ CUseCase::CUseCase(qint32 id, const CUseCase& source)
     }
 }
 
-bool CUseCase::SetFieldText(const QString& text, int fieldId, bool& handled, CReqDoc* doc) {
+bool CUseCase::SetFieldText(const QString& text, int fieldId, bool& handled, CReqProject* doc) {
     const bool result = CDVVerificationData::SetFieldText(text, fieldId, handled, doc);
     if (handled) {
         return result;
@@ -30,11 +30,11 @@ bool CUseCase::SetFieldText(const QString& text, int fieldId, bool& handled, CRe
                              FIELD_UC_APPROVAL_DESCRIPTION, FIELD_UC_VERIFICATION_DESCRIPTION);
 }
 
-CDVVerificationData* CUseCase::FindById(qint32 id, const CReqDoc* doc) const {
+CDVVerificationData* CUseCase::FindById(qint32 id, const CReqProject* doc) const {
     return doc != nullptr ? doc->FindUseCase(id) : nullptr;
 }
 
-int CUseCase::GetNextInList(const CReqDoc* doc) const {
+int CUseCase::GetNextInList(const CReqProject* doc) const {
     if (doc == nullptr) {
         return -1;
     }
@@ -42,7 +42,7 @@ int CUseCase::GetNextInList(const CReqDoc* doc) const {
     return index < 0 || index + 1 >= doc->m_useCases.size() ? -1 : index + 1;
 }
 
-bool CUseCase::RemoveRequirementFromSteps(quint32 requirementId, CReqDoc* doc) {
+bool CUseCase::RemoveRequirementFromSteps(quint32 requirementId, CReqProject* doc) {
     bool changed = false;
     for (CStep* step : m_steps) {
         auto it = std::find(step->m_stepRequirements.begin(), step->m_stepRequirements.end(), requirementId);

@@ -15,13 +15,13 @@ public:
 
     DVFamily Family() const override { return DVFamily::UseCase; }
     int GetImageIndex() const override { return m_nKind == KindFolder ? 3 : 10; }
-    bool SetFieldText(const QString& text, int fieldId, bool& handled, CReqDoc* doc) override;
-    CDVVerificationData* FindById(qint32 id, const CReqDoc* doc) const override;
-    int GetNextInList(const CReqDoc* doc) const override;
+    bool SetFieldText(const QString& text, int fieldId, bool& handled, CReqProject* doc) override;
+    CDVVerificationData* FindById(qint32 id, const CReqProject* doc) const override;
+    int GetNextInList(const CReqProject* doc) const override;
 
     // Removes the first occurrence of the requirement from every step that lists it; each changed step
     // gets its version touched and its time set. Returns whether a step changed.
-    bool RemoveRequirementFromSteps(quint32 requirementId, CReqDoc* doc);
+    bool RemoveRequirementFromSteps(quint32 requirementId, CReqProject* doc);
 
     qint32 m_nKind = KindUseCase;
     DVObjectList<CStep> m_steps;

@@ -1,7 +1,7 @@
 #include "model/FieldCatalogue.h"
 
-#include "document/CReqDoc.h"
 #include "model/CActor.h"
+#include "model/CReqProject.h"
 #include "model/CStep.h"
 #include "model/CUseCase.h"
 #include "model/Requirement.h"
@@ -72,12 +72,12 @@ unsigned Families(int fieldId) {
     return 0;
 }
 
-QString DoneText(const CReqDoc* doc, const CDVDevelopmentStep& record) {
+QString DoneText(const CReqProject* doc, const CDVDevelopmentStep& record) {
     return doc->GetValueName(record.IsDone() ? VALUE_YES : VALUE_NO);
 }
 
 // A value name of an enumeration; values outside the range show an error text.
-QString EnumText(const CReqDoc* doc, int firstId, int count, qint32 value) {
+QString EnumText(const CReqProject* doc, int firstId, int count, qint32 value) {
     if (value < 0 || value >= count) {
         return QStringLiteral("Error, index invalid");
     }
@@ -85,7 +85,7 @@ QString EnumText(const CReqDoc* doc, int firstId, int count, qint32 value) {
 }
 
 // Fields of requirements and use cases: one rule for both families.
-QString VerificationCellText(CReqDoc* doc, CDVVerificationData* object, int fieldId, int approvedId,
+QString VerificationCellText(CReqProject* doc, CDVVerificationData* object, int fieldId, int approvedId,
                              int verifiedId, int approvalDescriptionId, int verificationDescriptionId) {
     if (fieldId == approvedId) {
         return DoneText(doc, object->m_approval);
@@ -135,7 +135,7 @@ QString VerificationCellText(CReqDoc* doc, CDVVerificationData* object, int fiel
     return QString();
 }
 
-QString RequirementCellText(CReqDoc* doc, Requirement* requirement, int fieldId) {
+QString RequirementCellText(CReqProject* doc, Requirement* requirement, int fieldId) {
     switch (fieldId) {
         case FIELD_LINKAGE:
         case FIELD_LINKAGE_TEXT:
@@ -156,7 +156,7 @@ QString RequirementCellText(CReqDoc* doc, Requirement* requirement, int fieldId)
     }
 }
 
-QString UseCaseCellText(CReqDoc* doc, CUseCase* useCase, int fieldId) {
+QString UseCaseCellText(CReqProject* doc, CUseCase* useCase, int fieldId) {
     switch (fieldId) {
         case FIELD_UC_DERIVED_FROM_REQUIREMENTS:
             return FormatIdList(doc, useCase->m_derivedFromRequirements, false);
@@ -168,7 +168,7 @@ QString UseCaseCellText(CReqDoc* doc, CUseCase* useCase, int fieldId) {
     }
 }
 
-QString StepCellText(const CReqDoc* doc, const CStep* step, int fieldId) {
+QString StepCellText(const CReqProject* doc, const CStep* step, int fieldId) {
     switch (fieldId) {
         case FIELD_STEP_NUMBER:
             return step->m_strNumber;
@@ -200,7 +200,7 @@ bool FamilyHasField(DVFamily family, int fieldId) {
     return (Families(fieldId) & (1u << static_cast<int>(family))) != 0;
 }
 
-QString ParameterCellText(const CReqDoc* doc, const CDVData* object, int fieldId) {
+QString ParameterCellText(const CReqProject* doc, const CDVData* object, int fieldId) {
     const auto* holder = object != nullptr && object->Family() != DVFamily::Function
                              ? static_cast<const CDVUserDefinedParList*>(object)
                              : nullptr;
@@ -218,7 +218,7 @@ QString ParameterCellText(const CReqDoc* doc, const CDVData* object, int fieldId
     return LoadString(IDS_NOT_DEFINED);
 }
 
-QString CellText(CReqDoc* doc, CDVData* object, int fieldId) {
+QString CellText(CReqProject* doc, CDVData* object, int fieldId) {
     if (object == nullptr || doc == nullptr) {
         return QString();
     }
@@ -286,7 +286,7 @@ int CellImage(const CDVData* object, int fieldId) {
     }
 }
 
-DVEditKind EditKind(const CReqDoc* doc, DVFamily family, int fieldId) {
+DVEditKind EditKind(const CReqProject* doc, DVFamily family, int fieldId) {
     if (fieldId >= FIELD_FIRST_PARAMETER) {
         const DVParameter* definition = doc != nullptr ? doc->FindParameterByColumn(fieldId) : nullptr;
         if (definition == nullptr || definition->m_bDeleted) {
@@ -330,7 +330,7 @@ DVEditKind EditKind(const CReqDoc* doc, DVFamily family, int fieldId) {
     return DVEditKind::ReadOnly;
 }
 
-QString ChoiceList(const CReqDoc* doc, int fieldId) {
+QString ChoiceList(const CReqProject* doc, int fieldId) {
     if (doc == nullptr) {
         return QString();
     }
@@ -357,7 +357,7 @@ QString ChoiceList(const CReqDoc* doc, int fieldId) {
     return QString();
 }
 
-bool IsUnusedPhaseField(const CReqDoc* doc, int fieldId) {
+bool IsUnusedPhaseField(const CReqProject* doc, int fieldId) {
     if (doc == nullptr) {
         return false;
     }

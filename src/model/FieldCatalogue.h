@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class CReqDoc;
+class CReqProject;
 
 // How a view lets the user edit a cell in place.
 enum class DVEditKind {
@@ -21,20 +21,20 @@ namespace FieldCatalogue {
 bool FamilyHasField(DVFamily family, int fieldId);
 
 // The text of the object's cell; the object's records may take over the project defaults on the way.
-QString CellText(CReqDoc* doc, CDVData* object, int fieldId);
+QString CellText(CReqProject* doc, CDVData* object, int fieldId);
 
 // The image of the object's cell, -1 for none (phase cells, the linkage cell).
 int CellImage(const CDVData* object, int fieldId);
 
-DVEditKind EditKind(const CReqDoc* doc, DVFamily family, int fieldId);
+DVEditKind EditKind(const CReqProject* doc, DVFamily family, int fieldId);
 
 // The "|"-separated entries of a choice field; empty for other fields.
-QString ChoiceList(const CReqDoc* doc, int fieldId);
+QString ChoiceList(const CReqProject* doc, int fieldId);
 
 // A phase column that the project's phase settings leave out.
-bool IsUnusedPhaseField(const CReqDoc* doc, int fieldId);
+bool IsUnusedPhaseField(const CReqProject* doc, int fieldId);
 
 // The cell text of a parameter column for an object.
-QString ParameterCellText(const CReqDoc* doc, const CDVData* object, int fieldId);
+QString ParameterCellText(const CReqProject* doc, const CDVData* object, int fieldId);
 
 }  // namespace FieldCatalogue

@@ -1,6 +1,6 @@
 #include "model/PhaseWithdrawal.h"
 
-#include "document/CReqDoc.h"
+#include "model/CReqProject.h"
 #include "model/CUseCase.h"
 #include "model/Requirement.h"
 
@@ -33,7 +33,7 @@ struct Frame {
 class Cascade {
 public:
     // root: the object whose withdrawal the user asked for; whoever asked counts its one change.
-    Cascade(CReqDoc* doc, QString& text, const CDVVerificationData* root)
+    Cascade(CReqProject* doc, QString& text, const CDVVerificationData* root)
         : m_doc(doc), m_text(text), m_root(root) {}
 
     // Applies the object's own withdrawal and, when it was done, schedules its dependents.
@@ -197,7 +197,7 @@ private:
         }
     }
 
-    CReqDoc* m_doc;
+    CReqProject* m_doc;
     QString& m_text;
     const CDVVerificationData* m_root;
     std::vector<Frame> m_stack;

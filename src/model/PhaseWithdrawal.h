@@ -3,7 +3,7 @@
 #include <QString>
 
 class CDVVerificationData;
-class CReqDoc;
+class CReqProject;
 
 // The cascading withdrawal of approvals and verifications. Dependencies between objects can form
 // chains as long as the project (each requirement derived from the one before), so the cascade runs on
@@ -12,7 +12,7 @@ class CReqDoc;
 // its own cascade.
 class PhaseWithdrawal {
 public:
-    explicit PhaseWithdrawal(CReqDoc* doc) : m_doc(doc) {}
+    explicit PhaseWithdrawal(CReqProject* doc) : m_doc(doc) {}
 
     // Withdraws the approval (or verification) of the object and returns the collected notice lines.
     // A direct withdrawal (not cascade) leaves the object pending; cascaded ones are out of date.
@@ -20,5 +20,5 @@ public:
     QString WithdrawVerification(CDVVerificationData* object, bool cascade);
 
 private:
-    CReqDoc* m_doc;
+    CReqProject* m_doc;
 };

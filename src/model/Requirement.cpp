@@ -1,6 +1,6 @@
 #include "model/Requirement.h"
 
-#include "document/CReqDoc.h"
+#include "model/CReqProject.h"
 #include "model/StringIds.h"
 #include "platform/DVMessageBox.h"
 
@@ -29,7 +29,7 @@ bool SetChoice(qint32& field, const QString& choices, const QString& text) {
 
 }  // namespace
 
-bool Requirement::SetFieldText(const QString& text, int fieldId, bool& handled, CReqDoc* doc) {
+bool Requirement::SetFieldText(const QString& text, int fieldId, bool& handled, CReqProject* doc) {
     const bool result = CDVVerificationData::SetFieldText(text, fieldId, handled, doc);
     if (handled) {
         return result;
@@ -60,11 +60,11 @@ bool Requirement::MayTakeType(int type) const {
     return false;
 }
 
-CDVVerificationData* Requirement::FindById(qint32 id, const CReqDoc* doc) const {
+CDVVerificationData* Requirement::FindById(qint32 id, const CReqProject* doc) const {
     return doc != nullptr ? doc->FindRequirement(id) : nullptr;
 }
 
-int Requirement::GetNextInList(const CReqDoc* doc) const {
+int Requirement::GetNextInList(const CReqProject* doc) const {
     if (doc == nullptr) {
         return -1;
     }
@@ -72,7 +72,7 @@ int Requirement::GetNextInList(const CReqDoc* doc) const {
     return index < 0 || index + 1 >= doc->m_requirements.size() ? -1 : index + 1;
 }
 
-std::vector<Requirement*> Requirement::Children(const CReqDoc* doc) const {
+std::vector<Requirement*> Requirement::Children(const CReqProject* doc) const {
     std::vector<Requirement*> children;
     const int start = GetNextInList(doc);
     if (start < 0) {
@@ -97,7 +97,7 @@ std::vector<Requirement*> Requirement::Children(const CReqDoc* doc) const {
     return children;
 }
 
-QString FormatIdList(const CReqDoc* doc, const DVIdArray& ids, bool useCases) {
+QString FormatIdList(const CReqProject* doc, const DVIdArray& ids, bool useCases) {
     QString text;
     if (doc == nullptr) {
         return text;

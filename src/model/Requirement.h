@@ -13,16 +13,16 @@ public:
 
     DVFamily Family() const override { return DVFamily::Requirement; }
     int GetImageIndex() const override { return m_nType; }
-    bool SetFieldText(const QString& text, int fieldId, bool& handled, CReqDoc* doc) override;
-    CDVVerificationData* FindById(qint32 id, const CReqDoc* doc) const override;
-    int GetNextInList(const CReqDoc* doc) const override;
+    bool SetFieldText(const QString& text, int fieldId, bool& handled, CReqProject* doc) override;
+    CDVVerificationData* FindById(qint32 id, const CReqProject* doc) const override;
+    int GetNextInList(const CReqProject* doc) const override;
 
     // Whether the requirement may take the type; shows why not when it may not: only functional
     // requirements create use cases, so one that created some stays functional.
     bool MayTakeType(int type) const;
 
     // The live children in list order: the objects of this requirement's branch whose parent it is.
-    std::vector<Requirement*> Children(const CReqDoc* doc) const;
+    std::vector<Requirement*> Children(const CReqProject* doc) const;
 
     qint32 m_nType = Functional;
     qint32 m_nLinkage = And;
@@ -37,4 +37,4 @@ inline const Requirement* AsRequirement(const CDVVerificationData* object) {
 
 // "%s(%i)" of title and identifier of each listed object that exists, joined with ", ".
 // useCases selects the use-case list of the document, else the requirement list.
-QString FormatIdList(const CReqDoc* doc, const DVIdArray& ids, bool useCases);
+QString FormatIdList(const CReqProject* doc, const DVIdArray& ids, bool useCases);

@@ -1,6 +1,6 @@
 // Link maintenance between requirements and use cases. Every list is kept in ascending order; each side
 // is changed by its own call because the dialogs first edit one side on a copy.
-#include "document/CReqDoc.h"
+#include "model/CReqProject.h"
 
 #include <algorithm>
 
@@ -29,7 +29,7 @@ quint32 Id(qint32 id) {
 
 }  // namespace
 
-void CReqDoc::AddRequirementLink(qint32 derivedId, qint32 sourceId, bool ownSide) {
+void CReqProject::AddRequirementLink(qint32 derivedId, qint32 sourceId, bool ownSide) {
     Requirement* derived = FindRequirement(derivedId);
     Requirement* source = FindRequirement(sourceId);
     if (derived == nullptr || source == nullptr) {
@@ -44,7 +44,7 @@ void CReqDoc::AddRequirementLink(qint32 derivedId, qint32 sourceId, bool ownSide
     }
 }
 
-void CReqDoc::RemoveRequirementLink(qint32 derivedId, qint32 sourceId, bool ownSide) {
+void CReqProject::RemoveRequirementLink(qint32 derivedId, qint32 sourceId, bool ownSide) {
     Requirement* derived = FindRequirement(derivedId);
     Requirement* source = FindRequirement(sourceId);
     if (derived == nullptr || source == nullptr) {
@@ -59,7 +59,7 @@ void CReqDoc::RemoveRequirementLink(qint32 derivedId, qint32 sourceId, bool ownS
     }
 }
 
-void CReqDoc::AddUseCaseOfRequirement(qint32 useCaseId, qint32 requirementId, bool ownSide) {
+void CReqProject::AddUseCaseOfRequirement(qint32 useCaseId, qint32 requirementId, bool ownSide) {
     CUseCase* useCase = FindUseCase(useCaseId);
     Requirement* requirement = FindRequirement(requirementId);
     if (useCase == nullptr || requirement == nullptr) {
@@ -74,7 +74,7 @@ void CReqDoc::AddUseCaseOfRequirement(qint32 useCaseId, qint32 requirementId, bo
     }
 }
 
-void CReqDoc::RemoveUseCaseOfRequirement(qint32 useCaseId, qint32 requirementId, bool ownSide) {
+void CReqProject::RemoveUseCaseOfRequirement(qint32 useCaseId, qint32 requirementId, bool ownSide) {
     CUseCase* useCase = FindUseCase(useCaseId);
     Requirement* requirement = FindRequirement(requirementId);
     if (useCase == nullptr || requirement == nullptr) {
@@ -89,8 +89,8 @@ void CReqDoc::RemoveUseCaseOfRequirement(qint32 useCaseId, qint32 requirementId,
     }
 }
 
-bool CReqDoc::AddRequirementOfUseCase(qint32 useCaseId, qint32 requirementId, bool useCaseSide,
-                                      bool bothSides) {
+bool CReqProject::AddRequirementOfUseCase(qint32 useCaseId, qint32 requirementId, bool useCaseSide,
+                                          bool bothSides) {
     CUseCase* useCase = FindUseCase(useCaseId);
     Requirement* requirement = FindRequirement(requirementId);
     if (useCase == nullptr || requirement == nullptr) {
@@ -115,8 +115,8 @@ bool CReqDoc::AddRequirementOfUseCase(qint32 useCaseId, qint32 requirementId, bo
     return true;
 }
 
-void CReqDoc::RemoveRequirementOfUseCase(qint32 useCaseId, qint32 requirementId, bool useCaseSide,
-                                         bool bothSides) {
+void CReqProject::RemoveRequirementOfUseCase(qint32 useCaseId, qint32 requirementId, bool useCaseSide,
+                                             bool bothSides) {
     CUseCase* useCase = FindUseCase(useCaseId);
     Requirement* requirement = FindRequirement(requirementId);
     if (useCase == nullptr || requirement == nullptr) {
