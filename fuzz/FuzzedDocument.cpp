@@ -16,8 +16,7 @@ void LoadAndStoreArchive(const QByteArray& archive) {
             return path;
         };
         CReqDocSerializer(doc, {openEmptyLinkedFile, {}}).Load(reader);
-        QByteArray stored;
-        CArchiveWriter writer(stored);
+        CArchiveWriter writer;
         CReqDocSerializer(doc).Store(writer);
     } catch (const CDVException&) {
     }

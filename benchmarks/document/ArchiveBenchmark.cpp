@@ -32,10 +32,9 @@ void WriteRecords(CArchiveWriter& writer) {
 
 const QByteArray& Archive() {
     static const QByteArray archive = [] {
-        QByteArray bytes;
-        CArchiveWriter writer(bytes);
+        CArchiveWriter writer;
         WriteRecords(writer);
-        return bytes;
+        return writer.TakeBytes();
     }();
     return archive;
 }
@@ -57,10 +56,9 @@ void ReportBytes(benchmark::State& state) {
 
 void BM_WriteArchive(benchmark::State& state) {
     for (auto _ : state) {
-        QByteArray bytes;
-        CArchiveWriter writer(bytes);
+        CArchiveWriter writer;
         WriteRecords(writer);
-        benchmark::DoNotOptimize(bytes.data());
+        benchmark::DoNotOptimize(writer.TakeBytes().data());
     }
     ReportBytes(state);
 }

@@ -7,14 +7,16 @@
 
 #include <algorithm>
 #include <bit>
+#include <utility>
 
-char* CArchiveWriter::Grow(qsizetype count) {
-    const qsizetype size = m_out.size();
-    // Growing by doubling keeps a large project's archive from being copied over and over.
-    if (m_out.capacity() < size + count)
-        m_out.reserve(std::max(2 * m_out.capacity(), size + count));
-    m_out.resize(size + count);
-    return m_out.data() + size;
+void CArchiveWriter::MakeRoom(qsizetype count) {
+    // Doubling keeps a large project's archive from being copied over and over.
+    m_out.resize(std::max(2 * m_out.size(), m_written + count));
+}
+
+QByteArray CArchiveWriter::TakeBytes() {
+    m_out.truncate(std::exchange(m_written, 0));
+    return std::exchange(m_out, QByteArray());
 }
 
 template <typename T>

@@ -5,10 +5,10 @@
 
 #include <vector>
 
-// Appends the little-endian primitive encodings of the project archive to a byte array.
+// Writes the little-endian primitive encodings of the project archive into a byte array of its own.
 class CArchiveWriter {
 public:
-    explicit CArchiveWriter(QByteArray& out) : m_out(out) {}
+    CArchiveWriter() = default;
 
     void WriteByte(quint8 value);
     void WriteInt16(qint16 value);
@@ -24,11 +24,24 @@ public:
     void WriteTime(qint64 seconds);
     void WriteIdArray(const std::vector<quint32>& ids);
 
+    // Hands over the bytes written so far; the writer starts empty again.
+    QByteArray TakeBytes();
+
 private:
-    // Room for count more bytes at the end of the array.
-    char* Grow(qsizetype count);
+    // Room for count more bytes after those written. Inline and without a resize of the array per
+    // value: a large project writes tens of millions of values.
+    char* Grow(qsizetype count) {
+        if (count > m_out.size() - m_written)
+            MakeRoom(count);
+        char* at = m_out.data() + m_written;
+        m_written += count;
+        return at;
+    }
+    void MakeRoom(qsizetype count);
     template <typename T>
     void WriteLittleEndian(T value);
 
-    QByteArray& m_out;
+    // Its size is the room made so far; the bytes written are the first m_written.
+    QByteArray m_out;
+    qsizetype m_written = 0;
 };

@@ -163,11 +163,10 @@ DVFileResult CReqDocFile::SaveDocument(const QString& path) {
 }
 
 QByteArray CReqDocFile::StoreArchive() {
-    QByteArray archive;
-    CArchiveWriter writer(archive);
+    CArchiveWriter writer;
     CReqDocSerializer serializer(m_doc, {{}, [this] { SaveLinkedForContainer(); }});
     serializer.Store(writer);
-    return archive;
+    return writer.TakeBytes();
 }
 
 void CReqDocFile::LoadArchive(const QByteArray& archive) {
@@ -245,9 +244,8 @@ std::optional<QString> CReqDocFile::SaveLinkedProject() {
         if (!m_doc.m_pLinkedStorage)
             throw CFileException(CFileException::fileNotFound,
                                  QStringLiteral("No linked project file is open."));
-        QByteArray archive;
-        CArchiveWriter writer(archive);
+        CArchiveWriter writer;
         CReqDocSerializer(m_doc).Store(writer);
-        m_doc.m_pLinkedStorage->WriteContents(archive);
+        m_doc.m_pLinkedStorage->WriteContents(writer.TakeBytes());
     });
 }

@@ -95,8 +95,7 @@ TEST(CArchiveReader, BoolAndIdArrayForms) {
 
 // Cutting a small archive anywhere must end in the end-of-file exception, never in a wrong value.
 TEST(CArchiveReader, TruncationAtEveryLengthIsEndOfFile) {
-    QByteArray full;
-    CArchiveWriter writer(full);
+    CArchiveWriter writer;
     writer.WriteInt32(7);
     writer.WriteString(QStringLiteral("title"));
     writer.WriteString(QString(300, QChar('x')));
@@ -105,7 +104,7 @@ TEST(CArchiveReader, TruncationAtEveryLengthIsEndOfFile) {
     writer.WriteTime(1234567890);
     writer.WriteIdArray({1, 2, 3});
     writer.WriteInt16(-1);
-    full += Hex("ff0200c4e4");  // an 8-bit string with a 2-byte length
+    const QByteArray full = writer.TakeBytes() + Hex("ff0200c4e4");  // an 8-bit string with a 2-byte length
     const auto readAll = [](CArchiveReader& r) {
         EXPECT_EQ(r.ReadInt32(), 7);
         EXPECT_EQ(r.ReadString(), QStringLiteral("title"));

@@ -13,10 +13,9 @@ QByteArray Hex(const char* hex) {
 }
 
 QByteArray Written(const std::function<void(CArchiveWriter&)>& write) {
-    QByteArray bytes;
-    CArchiveWriter writer(bytes);
+    CArchiveWriter writer;
     write(writer);
-    return bytes;
+    return writer.TakeBytes();
 }
 
 QString Repeated(QChar c, qsizetype n) {
@@ -127,11 +126,19 @@ TEST(CArchiveWriter, RoundTrip) {
     EXPECT_TRUE(r.AtEnd());
 }
 
-TEST(CArchiveWriter, AppendsToExistingBytes) {
-    QByteArray bytes("head");
-    CArchiveWriter writer(bytes);
+// Room is made in large steps; only what was written is handed over, and the writer starts again.
+TEST(CArchiveWriter, HandsOverExactlyWhatWasWritten) {
+    CArchiveWriter writer;
+    const QString text(5000, QChar('x'));
+    for (int i = 0; i < 3; ++i)
+        writer.WriteString(text);
     writer.WriteByte(0x7F);
-    EXPECT_EQ(bytes, QByteArray("head\x7F"));
+    const QByteArray first = writer.TakeBytes();
+    EXPECT_EQ(first.size(), 3 * (6 + 10000) + 1);
+    EXPECT_EQ(first.back(), '\x7F');
+    writer.WriteInt16(2);
+    EXPECT_EQ(writer.TakeBytes(), QByteArray("\x02\x00", 2));
+    EXPECT_TRUE(writer.TakeBytes().isEmpty());
 }
 
 }  // namespace

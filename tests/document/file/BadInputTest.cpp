@@ -80,10 +80,9 @@ TEST_F(BadInput, ImpossibleCountsAndLengthsFail) {
 
 template <typename T>
 QByteArray Record(const T& object) {
-    QByteArray bytes;
-    CArchiveWriter out(bytes);
+    CArchiveWriter out;
     ProjectRecords::Store(out, object);
-    return bytes;
+    return out.TakeBytes();
 }
 
 // Bytes in memory that a container holds room for.

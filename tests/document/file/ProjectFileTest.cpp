@@ -92,20 +92,19 @@ TEST(ProjectFile, OlefileReadsTheSavedArchive) {
 
 // Record details that the fixtures may not show.
 TEST(ProjectFile, RecordEdgeCases) {
-    QByteArray bytes;
-    CArchiveWriter writer(bytes);
+    CArchiveWriter writer;
     ProjectRecords::Store(writer, DVParameterValue());
-    EXPECT_EQ(bytes.toHex(), QByteArray("00000000"
-                                        "0000000000000000"
-                                        "fffeff00"
-                                        "ffffffff"));
+    EXPECT_EQ(writer.TakeBytes().toHex(), QByteArray("00000000"
+                                                     "0000000000000000"
+                                                     "fffeff00"
+                                                     "ffffffff"));
 
     // A set without widths is written with -1 widths and reads back without widths.
     CDVColumn columns;
     columns.m_fieldIds = {407, 403};
     columns.m_flags = {1};
-    bytes.clear();
     ProjectRecords::Store(writer, columns);
+    QByteArray bytes = writer.TakeBytes();
     EXPECT_EQ(bytes.toHex(), QByteArray("02000000"
                                         "97010000"
                                         "93010000"
@@ -125,8 +124,8 @@ TEST(ProjectFile, RecordEdgeCases) {
     // The parent identifier after the base record is the one that counts; phase kinds stay the owner's.
     Requirement requirement(7);
     requirement.m_nParentId = 3;
-    bytes.clear();
     ProjectRecords::Store(writer, requirement);
+    bytes = writer.TakeBytes();
     // The second copy comes before type, linkage and two empty identifier arrays.
     const qsizetype secondCopy = bytes.size() - 16;
     ASSERT_EQ(bytes.mid(secondCopy, 4).toHex(), QByteArray("03000000"));
