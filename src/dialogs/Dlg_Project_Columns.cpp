@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -14,6 +15,27 @@
 #include <vector>
 
 namespace {
+
+// Enter ends the edit of a text and nothing more: left to the line editor, the key would also
+// press the sheet's default button.
+class UserTextDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    bool eventFilter(QObject* editor, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                auto* widget = static_cast<QWidget*>(editor);
+                Q_EMIT commitData(widget);
+                Q_EMIT closeEditor(widget, QAbstractItemDelegate::NoHint);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(editor, event);
+    }
+};
 
 constexpr int FieldIdRole = Qt::UserRole;
 // The user text the cell showed before the current edit.
@@ -68,6 +90,7 @@ Dlg_Project_Columns::Dlg_Project_Columns(CReqDoc* doc, Mode mode, QWidget* paren
     m_list->setAllColumnsShowFocus(true);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_list->setItemDelegate(new UserTextDelegate(m_list));
     m_list->header()->setStretchLastSection(true);
     m_list->setColumnWidth(ObjectTypeColumn, 100);
     m_list->setColumnWidth(DefaultColumn, 175);
