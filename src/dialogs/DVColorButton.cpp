@@ -9,8 +9,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyleOptionToolButton>
-#include <QStylePainter>
 
 #include <algorithm>
 
@@ -46,7 +44,9 @@ qint32 FromRgb(quint32 rgb) {
 
 DVColorButton::DVColorButton(QWidget* parent) : QToolButton(parent) {
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    setMinimumWidth(150);
+    setMinimumWidth(170);
+    setArrowType(Qt::NoArrow);
+    UpdateFace();
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QToolButton::clicked, this, &DVColorButton::ShowPopup);
 }
@@ -55,7 +55,7 @@ void DVColorButton::SetAutomatic(const QString& text, qint32 value, quint32 show
     m_automaticText = text;
     m_nAutomaticValue = value;
     m_nAutomaticShown = shownColour;
-    update();
+    UpdateFace();
 }
 
 void DVColorButton::SetColour(qint32 value) {
@@ -63,18 +63,13 @@ void DVColorButton::SetColour(qint32 value) {
     if (!m_bAutomatic) {
         m_nColour = value;
     }
-    update();
+    UpdateFace();
 }
 
-void DVColorButton::paintEvent(QPaintEvent*) {
-    QStylePainter painter(this);
-    QStyleOptionToolButton option;
-    initStyleOption(&option);
+void DVColorButton::UpdateFace() {
     const COLORREF shown = m_bAutomatic ? COLORREF(m_nAutomaticShown) : COLORREF(m_nColour);
-    option.icon = Swatch(ToQColor(shown));
-    option.text = m_bAutomatic ? m_automaticText : ToQColor(shown).name().toUpper();
-    option.features |= QStyleOptionToolButton::HasMenu;
-    painter.drawComplexControl(QStyle::CC_ToolButton, option);
+    setIcon(Swatch(ToQColor(shown)));
+    setText(m_bAutomatic ? m_automaticText : ToQColor(shown).name().toUpper());
 }
 
 void DVColorButton::ShowPopup() {
@@ -82,6 +77,8 @@ void DVColorButton::ShowPopup() {
     m_popup = new QFrame(this, Qt::Popup);
     m_popup->setAttribute(Qt::WA_DeleteOnClose);
     m_popup->setFrameShape(QFrame::StyledPanel);
+    // Flat swatches show no focus of their own; the keyboard user must see where it is.
+    m_popup->setStyleSheet(QStringLiteral("QPushButton:focus { border: 2px solid palette(highlight); }"));
     auto* grid = new QGridLayout(m_popup);
     grid->setSpacing(2);
 
@@ -143,7 +140,7 @@ void DVColorButton::Choose(bool automatic, qint32 colour) {
         m_popup->close();
         m_popup = nullptr;
     }
-    update();
+    UpdateFace();
     Q_EMIT colourChosen();
 }
 

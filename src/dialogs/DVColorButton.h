@@ -26,10 +26,11 @@ Q_SIGNALS:
     void colourChosen();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Swatch and text of the chosen entry.
+    void UpdateFace();
     void Choose(bool automatic, qint32 colour);
     void ChooseOther();
 

@@ -86,7 +86,7 @@ Dlg_ColumnList::Dlg_ColumnList(CReqDoc* doc, CViewDVTreeList* view, QWidget* par
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addWidget(buttons);
-    resize(560, 480);
+    resize(640, 520);
 
     connect(m_list, &QTableWidget::cellClicked, this, &Dlg_ColumnList::Toggle);
     connect(m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {

@@ -133,6 +133,11 @@ void Dlg_Project_Columns::OnInitPage() {
             item->setData(UserColumn, ShownTextRole, shown);
         }
     }
+    // Object types and default texts are shown whole, however wide the font makes them.
+    for (const auto& [column, width] : {std::pair{ObjectTypeColumn, 100}, std::pair{DefaultColumn, 175}}) {
+        m_list->resizeColumnToContents(column);
+        m_list->setColumnWidth(column, std::max(width, m_list->columnWidth(column)));
+    }
     m_list->setCurrentItem(m_list->topLevelItem(0));
     connect(m_list, &QTreeWidget::itemChanged, this, &Dlg_Project_Columns::OnItemChanged);
 }

@@ -17,6 +17,8 @@ Dlg_Project_Options_Sheet::Dlg_Project_Options_Sheet(CReqDoc* doc, QWidget* pare
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Every page's tab stays in sight.
+    m_tabs->setUsesScrollButtons(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addWidget(buttons);

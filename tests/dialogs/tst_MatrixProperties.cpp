@@ -54,7 +54,9 @@ TEST_F(MatrixPropertiesTest, ColoursAndGridLinesChangeWhatTheViewsDraw) {
 
     RunSheet([&](Dlg_Project_Options_Sheet& sheet) {
         auto* page = ShowPage<Dlg_Project_ViewProperties>(sheet, Dlg_Project_Options_Sheet::MatrixPage);
+        EXPECT_EQ(page->ColourButton(Row::Requirement)->text(), QStringLiteral("Default Color"));
         Pick(page->ColourButton(Row::Requirement), QStringLiteral("#FFF3E0"));
+        EXPECT_EQ(page->ColourButton(Row::Requirement)->text(), QStringLiteral("#FFF3E0"));
         page->GridLinesCheck()->click();
     });
     EXPECT_EQ(doc->m_clrAltRequirement, 0x00E0F3FF);
@@ -129,6 +131,7 @@ TEST_F(MatrixPropertiesTest, ALinkedDocumentEditsOnlyTheLinkedSettings) {
         }
         if (alternate) {
             Pick(page->ColourButton(Row::Linked), QStringLiteral("Default Color of Objects"));
+            EXPECT_EQ(page->ColourButton(Row::Linked)->text(), QStringLiteral("Default Color of Objects"));
         }
         page->GridLinesLinkedCheck()->click();
         page->GridLinesCheck()->setChecked(false);  // disabled: not the user's, and not applied
