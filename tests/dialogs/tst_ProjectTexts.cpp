@@ -2,6 +2,7 @@
 #include "ProjectOptionsTest.h"
 
 #include "dialogs/Dlg_Project_Columns.h"
+#include "dialogs/Dlg_Project_General.h"
 #include "dialogs/Dlg_Project_Phases.h"
 #include "dialogs/Dlg_Project_ViewProperties.h"
 #include "model/StringIds.h"
@@ -88,6 +89,9 @@ TEST_F(ProjectTextsTest, RenamedValueNamesAndHeadersShowInEveryViewAndTheSavedFi
     doc->SetModifiedFlag(false);
 
     RunSheet([&](Dlg_Project_Options_Sheet& sheet) {
+        ShowPage<Dlg_Project_General>(sheet, Dlg_Project_Options_Sheet::GeneralPage)
+            ->NameEdit()
+            ->setText(QStringLiteral("Kaffee"));
         auto* language = ShowPage<Dlg_Project_Columns>(sheet, Dlg_Project_Options_Sheet::LanguagePage);
         Rename(language, 515, Button, QStringLiteral("Ja"));
         Rename(language, 514, DoubleClick, QStringLiteral("Nein"));
@@ -97,6 +101,11 @@ TEST_F(ProjectTextsTest, RenamedValueNamesAndHeadersShowInEveryViewAndTheSavedFi
         EXPECT_EQ(Row(headers, FIELD_APPROVED).value(2), QStringLiteral("Freigegeben"));
     });
     EXPECT_TRUE(doc->IsModified());
+    QStringList titles;
+    for (CChildFrame* window : frame->WindowsOf(doc)) {
+        titles.append(window->windowTitle());
+    }
+    EXPECT_EQ(titles, (QStringList{"Requirements of Kaffee[*]", "Use Cases of Kaffee[*]"}));
     EXPECT_EQ(Headers(requirements), (QStringList{"Requirement", "ID", "Beschreibung", "Freigegeben"}));
     EXPECT_EQ(Headers(useCases).value(1), QStringLiteral("Beschreibung"));
     EXPECT_EQ(Headers(useCases).value(2), QStringLiteral("Approved"));  // 437 is a header of its own
