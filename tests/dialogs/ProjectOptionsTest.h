@@ -16,29 +16,37 @@
 // "Project Properties", pages chosen on their tabs, OK or Cancel.
 class ProjectOptionsTest : public ProjectWindowsTest {
 protected:
-    // Runs the sheet through the command; edit works on it while it is open.
-    void RunSheet(const std::function<void(Dlg_Project_Options_Sheet&)>& edit, bool ok = true) {
+    // Runs open, which shows a modal dialog; act works on the dialog while it is open, as the user
+    // would, and then OK or Cancel ends it.
+    template <typename Dialog>
+    static void WithModal(const std::function<void()>& open, const std::function<void(Dialog&)>& act,
+                          bool ok) {
         bool opened = false;
         QTimer::singleShot(0, [&] {
-            auto* sheet = qobject_cast<Dlg_Project_Options_Sheet*>(QApplication::activeModalWidget());
-            if (sheet == nullptr) {
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
                 return;
             }
             opened = true;
             // Editors and keys go to the focus widget of the active window.
-            sheet->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(sheet));
-            edit(*sheet);
+            dialog->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+            act(*dialog);
             if (ok) {
-                sheet->accept();
+                dialog->accept();
             }
-            // A page that kept the sheet open (validation) must not block the test.
-            if (sheet->isVisible()) {
-                sheet->reject();
+            // A page that kept the dialog open (validation) must not block the test.
+            if (dialog->isVisible()) {
+                dialog->reject();
             }
         });
-        Run(CommandIds::ID_PROJECT_PROPERTIES);
+        open();
         EXPECT_TRUE(opened);
+    }
+
+    // Runs the sheet through the command "Project Properties".
+    void RunSheet(const std::function<void(Dlg_Project_Options_Sheet&)>& edit, bool ok = true) {
+        WithModal<Dlg_Project_Options_Sheet>([this] { Run(CommandIds::ID_PROJECT_PROPERTIES); }, edit, ok);
     }
 
     // Shows the page as a click on its tab does and returns it.

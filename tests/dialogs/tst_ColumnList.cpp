@@ -23,20 +23,7 @@ protected:
     }
     // Runs "Choose Columns ..." of the view; act works on the dialog while it is open.
     void ChooseColumns(const std::function<void(Dlg_ColumnList&)>& act, bool ok = true) {
-        bool opened = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<Dlg_ColumnList*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) {
-                return;
-            }
-            opened = true;
-            dialog->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
-            act(*dialog);
-            ok ? dialog->accept() : dialog->reject();
-        });
-        view->OnCommand(DVCmd::ChooseColumns);
-        EXPECT_TRUE(opened);
+        WithModal<Dlg_ColumnList>([this] { view->OnCommand(DVCmd::ChooseColumns); }, act, ok);
     }
     static QStringList Texts(Dlg_ColumnList& dialog) {
         QStringList texts;
