@@ -2,7 +2,6 @@
 
 #include "controls/treelist/TreeListColors.h"
 
-#include <QApplication>
 #include <QColorDialog>
 #include <QFrame>
 #include <QGridLayout>
@@ -115,6 +114,13 @@ bool DVColorButton::eventFilter(QObject* watched, QEvent* event) {
     if (m_popup != nullptr && event->type() == QEvent::KeyPress &&
         (watched == m_popup || m_popup->isAncestorOf(qobject_cast<QWidget*>(watched)))) {
         const int key = static_cast<QKeyEvent*>(event)->key();
+        // Enter picks the entry, as Space does.
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (auto* entry = qobject_cast<QPushButton*>(watched)) {
+                entry->click();
+                return true;
+            }
+        }
         const int step = key == Qt::Key_Right  ? 1
                          : key == Qt::Key_Left ? -1
                          : key == Qt::Key_Down ? PaletteColumns
@@ -124,8 +130,15 @@ bool DVColorButton::eventFilter(QObject* watched, QEvent* event) {
             // The automatic entry, the palette and "Other", in the order they were created.
             const QList<QPushButton*> entries =
                 m_popup->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
-            const int at = int(entries.indexOf(qobject_cast<QPushButton*>(QApplication::focusWidget())));
-            const int next = std::clamp(at < 0 ? 0 : at + step, 0, int(entries.size()) - 1);
+            const int at = int(entries.indexOf(qobject_cast<QPushButton*>(m_popup->focusWidget())));
+            // The automatic entry spans the row above the palette, "Other" the row below it.
+            int next = at < 0 ? 0 : at + step;
+            if (at == 0 && step > 0) {
+                next = 1;
+            } else if (at >= 1 && at <= PaletteColumns && step < -1) {
+                next = 0;
+            }
+            next = std::clamp(next, 0, int(entries.size()) - 1);
             entries[next]->setFocus();
             return true;
         }

@@ -100,6 +100,14 @@ TEST_F(MatrixPropertiesTest, AClearedBoxStoresNoAlternationAndTheAutomaticEntryT
         EXPECT_FALSE(page->ColourButton(Row::Actor)->isEnabled());
         check->click();
         EXPECT_TRUE(page->ColourButton(Row::Actor)->isEnabled());
+        // From the keyboard: the automatic entry has the focus, the palette lies below it.
+        DVColorButton* button = page->ColourButton(Row::Actor);
+        button->click();
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return}) {
+            ASSERT_NE(button->Popup(), nullptr);
+            QTest::keyClick(button->Popup()->focusWidget(), key);
+        }
+        EXPECT_EQ(button->Colour(), 0x00F8EAD6);  // second row, second column: #D6EAF8
         Pick(page->ColourButton(Row::Actor), QStringLiteral("#808080"));
         Pick(page->ColourButton(Row::Actor), QStringLiteral("Default Color"));
         EXPECT_TRUE(page->ColourButton(Row::Actor)->IsAutomatic());
