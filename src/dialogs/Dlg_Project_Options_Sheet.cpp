@@ -1,22 +1,32 @@
 #include "dialogs/Dlg_Project_Options_Sheet.h"
 
 #include "dialogs/CDVPropertyPage.h"
+#include "dialogs/Dlg_Project_Columns.h"
 #include "dialogs/Dlg_Project_General.h"
+#include "dialogs/Dlg_Project_Phases.h"
+#include "dialogs/Dlg_Project_ViewProperties.h"
 
 #include <QDialogButtonBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-Dlg_Project_Options_Sheet::Dlg_Project_Options_Sheet(CReqDoc* doc, QWidget* parent, int startPage)
-    : QDialog(parent), m_tabs(new QTabWidget(this)), m_nStartPage(startPage) {
+Dlg_Project_Options_Sheet::Dlg_Project_Options_Sheet(CReqDoc* doc, QWidget* parent,
+                                                     bool startAtMatrixProperties)
+    : QDialog(parent), m_tabs(new QTabWidget(this)), m_bStartAtMatrixProperties(startAtMatrixProperties) {
     setWindowTitle(QStringLiteral("Project Properties"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Every page's tab stays in sight.
+    m_tabs->setUsesScrollButtons(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addWidget(buttons);
     AddPage(new Dlg_Project_General(doc));
+    AddPage(new Dlg_Project_Phases(doc));
+    AddPage(new Dlg_Project_Columns(doc, Dlg_Project_Columns::ValueNames));
+    AddPage(new Dlg_Project_Columns(doc, Dlg_Project_Columns::Headers));
+    AddPage(new Dlg_Project_ViewProperties(doc));
     connect(m_tabs, &QTabWidget::currentChanged, this, &Dlg_Project_Options_Sheet::OnCurrentChanged);
 }
 
@@ -33,7 +43,7 @@ CDVPropertyPage* Dlg_Project_Options_Sheet::Page(int index) const {
 void Dlg_Project_Options_Sheet::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (m_nCurrent < 0) {
-        const int start = Page(m_nStartPage) != nullptr ? m_nStartPage : 0;
+        const int start = m_bStartAtMatrixProperties ? MatrixPage : GeneralPage;
         m_tabs->setCurrentIndex(start);
         OnCurrentChanged(start);
     }

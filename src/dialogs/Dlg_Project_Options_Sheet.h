@@ -13,7 +13,10 @@ class QTabWidget;
 class Dlg_Project_Options_Sheet : public QDialog {
     Q_OBJECT
 public:
-    Dlg_Project_Options_Sheet(CReqDoc* doc, QWidget* parent = nullptr, int startPage = 0);
+    enum PageIndex { GeneralPage, PhasesPage, LanguagePage, HeadersPage, MatrixPage };
+
+    // The embedded-document options start the sheet at its "Matrix Properties" page.
+    Dlg_Project_Options_Sheet(CReqDoc* doc, QWidget* parent = nullptr, bool startAtMatrixProperties = false);
 
     void AddPage(CDVPropertyPage* page);
     CDVPropertyPage* Page(int index) const;
@@ -27,7 +30,7 @@ private:
 
     QTabWidget* m_tabs;
     std::vector<CDVPropertyPage*> m_pages;
-    int m_nStartPage;
+    bool m_bStartAtMatrixProperties;
     int m_nCurrent = -1;
     bool m_bChanged = false;
 

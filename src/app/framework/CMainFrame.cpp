@@ -13,10 +13,12 @@
 #include "app/shell/CVisualStyle.h"
 #include "app/shell/DVIcons.h"
 #include "controls/treelist/TreeListColors.h"
+#include "dialogs/Dlg_ColumnList.h"
 #include "dialogs/Dlg_Project_Options_Sheet.h"
 #include "document/CReqDoc.h"
 #include "views/CDVViewHost.h"
 #include "views/CViewChildDV.h"
+#include "views/CViewDVTreeList.h"
 #include "views/CViewMotherDV.h"
 
 #include <QApplication>
@@ -69,6 +71,7 @@ CMainFrame::~CMainFrame() {
     host.runCommand = nullptr;
     host.keysOf = nullptr;
     host.printer = nullptr;
+    host.chooseColumns = nullptr;
     host.imageList.clear();
 }
 
@@ -172,6 +175,12 @@ void CMainFrame::InstallViewHost() {
         return m_commands->HasAction(id) ? m_commands->Action(id)->shortcuts() : QList<QKeySequence>();
     };
     host.openNewWindow = [this](CReqDoc* doc) { OpenWindow(doc); };
+    host.chooseColumns = [this](CViewDVTreeList* view, bool& keepWidths) {
+        Dlg_ColumnList dialog(view->GetDocument(), view, this);
+        const bool changed = dialog.exec() == QDialog::Accepted && dialog.Changed();
+        keepWidths = dialog.KeepWidths();
+        return changed;
+    };
     host.printer = m_printer.get();
     host.switchViewType = [this](CViewChildDV* view, int viewType) {
         if (CChildFrame* frame = FrameOf(view)) {
@@ -247,7 +256,7 @@ void CMainFrame::OnFrameCloseRequested(CChildFrame* frame) {
 }
 
 bool CMainFrame::ProjectProperties(CReqDoc* doc) {
-    Dlg_Project_Options_Sheet sheet(doc, this, 0);
+    Dlg_Project_Options_Sheet sheet(doc, this);
     return sheet.exec() == QDialog::Accepted && sheet.Changed();
 }
 

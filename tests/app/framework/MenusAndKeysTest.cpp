@@ -61,7 +61,7 @@ TEST_F(MenusAndKeysTest, TheColumnHeaderMenuShowsTheCommandStates) {
         int id;
         bool enabled;
     } expected[] = {
-        {32807, false},                                                // no column dialog in the program
+        {32807, true},                                                 // the column chooser
         {32815, true},  {32818, true}, {32816, true}, {32860, false},  // no project overview in the program
         {32823, false},  // the window shows requirements already
         {32824, true},  {32825, true},
