@@ -3,6 +3,7 @@
 #include "platform/DVMessageBox.h"
 #include "platform/Windows1252.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -121,6 +122,15 @@ void DVExportWriter::End() {
 }
 
 void DVExportWriter::AppendXmlText(QStringView text) {
+    // Most texts are plain ASCII without markup characters: one conversion instead of a character loop.
+    const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 0x80 && (u >= 0x20 || u == u'\t' || u == u'\n') && u != u'&' && u != u'<' && u != u'>';
+    });
+    if (plain) {
+        m_buffer += text.toLatin1();
+        return;
+    }
     for (qsizetype i = 0; i < text.size(); ++i) {
         char32_t c = text[i].unicode();
         if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
