@@ -66,7 +66,7 @@ QSize CPicProjectOverview::ChartSize() const {
     const int columns = int(ShownColumns(*m_pDocument).size());
     const int rows = int(m_figures.Rows().size());
     const qint32 width = std::max(7000 + 7000 * columns, 21000);
-    const qint32 height = 2000 * rows + 8700 + (ShowsSumLines() ? 1800 : 0);
+    const qint32 height = 2000 * rows + 8700 + (ShowsSumLines() ? 2400 : 0);
     return QSize(width, height);
 }
 

@@ -281,9 +281,11 @@ void CPicProjectOverview::DrawTotals(QPainter& painter, const std::vector<Column
              SumText(m_figures.Sum(), 2)},
         };
         for (int i = 0; i < 3; ++i) {
-            const qint32 top = yb - 7200 - 600 * i;
+            // One line lower than the bands the rules give, below the totals' three lines of texts.
+            const qint32 top = yb - 7800 - 600 * i;
             Text(painter, Rect(1000, top, 6000, top - 600), Qt::AlignLeft | Qt::AlignVCenter, lines[i][0]);
-            Text(painter, Rect(5000, top, 16000, top - 600), Qt::AlignLeft | Qt::AlignVCenter, lines[i][1]);
+            // From the first phase column on, so that a long label never runs into its value.
+            Text(painter, Rect(7000, top, 16000, top - 600), Qt::AlignLeft | Qt::AlignVCenter, lines[i][1]);
         }
     }
     std::vector<qint32> xs;
@@ -318,10 +320,11 @@ void CPicProjectOverview::DrawBoxSet(QPainter& painter, const DVPOData& element,
                                      int kind, qint32 width, qint32 shift, bool sumMode, qint32 sumX) {
     const bool threeKinds = m_pDocument->m_nOverviewChart == 3;
     const bool percentOnly = m_pDocument->m_bOverviewPercentOnly && !threeKinds;
-    // The three texts of a combined chart hang under their boxes one line apart, so that they never
-    // cover each other.
+    // The three texts of a combined chart hang under their boxes in three close lines, so that they
+    // never cover each other; under the sum box the three sum lines beside it say the same.
     const qint32 anchor = threeKinds ? (kind - 1) * 300 : 0;
-    const qreal lineOffset = threeKinds ? 420.0 * kind : 0.0;
+    const qreal lineOffset = threeKinds ? 330.0 * kind - 150.0 : 0.0;
+    const bool withTexts = !(threeKinds && sumMode);
     struct Box {
         qint32 x;
         int percent;
@@ -356,6 +359,9 @@ void CPicProjectOverview::DrawBoxSet(QPainter& painter, const DVPOData& element,
     }
     painter.setPen(kText);
     for (const Box& box : boxes) {
+        if (!withTexts) {
+            break;
+        }
         const qreal bandTop = 1200.0 - top + lineOffset;
         if (box.leftAligned) {
             Text(painter, QRectF(box.x + anchor, bandTop, 1.0, 1800.0), Qt::AlignLeft | Qt::AlignTop,

@@ -2,6 +2,8 @@
 
 #include "document/CReqDoc.h"
 #include "views/CDVViewHost.h"
+#include "views/DVCommandIds.h"
+#include "views/ViewSwitchCommands.h"
 
 #include "platform/DVMessageBox.h"
 
@@ -154,5 +156,56 @@ void CViewChildDV::ShowPrintDialog(bool preview, bool direct) {
             printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
         DVMessageBox(QStringLiteral("The document could not be printed to \"%1\".").arg(target),
                      DV::MB_ICONEXCLAMATION | DV::MB_OK);
+    }
+}
+
+void CViewChildDV::OpenWindowOfType(int viewType) {
+    const auto& open = CDVViewHost::Instance().openNewWindow;
+    m_pDocument->m_nNextViewType = viewType;
+    if (open) {
+        open(m_pDocument);
+    }
+    m_pDocument->m_nNextViewType = CReqDoc::ViewNone;
+}
+
+bool CViewChildDV::RunWindowCommand(int id) {
+    switch (id) {
+        case DVCmd::Print:
+        case DVCmd::PrintDirect:
+        case DVCmd::PrintPreview:
+            ShowPrintDialog(id == DVCmd::PrintPreview, id == DVCmd::PrintDirect);
+            return true;
+        case DVCmd::NewWindow:
+            OpenWindowOfType(ViewType());
+            return true;
+        case DVCmd::ViewOverview:
+        case DVCmd::ViewRequirements:
+        case DVCmd::ViewActors:
+        case DVCmd::ViewUseCases:
+            if (const auto& switchType = CDVViewHost::Instance().switchViewType) {
+                switchType(this, ViewTypeOfSwitchCommand(id));
+            }
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CViewChildDV::UpdateWindowCommand(int id, CDVCommandState& state) {
+    switch (id) {
+        case DVCmd::Print:
+        case DVCmd::PrintDirect:
+        case DVCmd::PrintPreview:
+        case DVCmd::NewWindow:
+            state.enabled = true;
+            return true;
+        case DVCmd::ViewOverview:
+        case DVCmd::ViewRequirements:
+        case DVCmd::ViewActors:
+        case DVCmd::ViewUseCases:
+            state.enabled = CanSwitchViewType(ViewType(), ViewTypeOfSwitchCommand(id));
+            return true;
+        default:
+            return false;
     }
 }

@@ -62,6 +62,12 @@ protected:
     void ShowPopup(QMenu* menu, const QPoint& globalPos);
     // Print (the print dialog first), Quick Print (the last destination) or Print Preview.
     void ShowPrintDialog(bool preview, bool direct);
+    // Opens another window of the view type (New Window, Edit Use-Case Steps).
+    void OpenWindowOfType(int viewType);
+    // The commands every hosted view handles alike: printing, New Window and the view-type switches;
+    // false for other commands.
+    bool RunWindowCommand(int id);
+    bool UpdateWindowCommand(int id, CDVCommandState& state);
 
     CReqDoc* m_pDocument;
     bool m_bDefaultContent = false;

@@ -5,7 +5,6 @@
 #include "views/CDVViewHost.h"
 #include "views/CViewImageList.h"
 #include "views/DVCommandIds.h"
-#include "views/ViewSwitchCommands.h"
 
 #include <QCursor>
 #include <QLabel>
@@ -164,24 +163,8 @@ bool CViewDVTreeList::OnCommand(int id) {
         case DVCmd::ExportCsvUtf8:
             ExportView(id);
             return true;
-        case DVCmd::Print:
-        case DVCmd::PrintDirect:
-        case DVCmd::PrintPreview:
-            ShowPrintDialog(id == DVCmd::PrintPreview, id == DVCmd::PrintDirect);
-            return true;
-        case DVCmd::NewWindow:
-            OpenWindowOfType(ViewType());
-            return true;
-        case DVCmd::ViewOverview:
-        case DVCmd::ViewRequirements:
-        case DVCmd::ViewActors:
-        case DVCmd::ViewUseCases:
-            if (host.switchViewType) {
-                host.switchViewType(this, ViewTypeOfSwitchCommand(id));
-            }
-            return true;
         default:
-            return RunTreeCommand(id);
+            return RunWindowCommand(id) || RunTreeCommand(id);
     }
 }
 
@@ -205,30 +188,11 @@ bool CViewDVTreeList::OnUpdateCommand(int id, CDVCommandState& state) {
         case DVCmd::ResetColumns:
         case DVCmd::ColumnEdit:
         case DVCmd::ExportMenu:
-        case DVCmd::Print:
-        case DVCmd::PrintDirect:
-        case DVCmd::PrintPreview:
-        case DVCmd::NewWindow:
             state.enabled = true;
             return true;
-        case DVCmd::ViewOverview:
-        case DVCmd::ViewRequirements:
-        case DVCmd::ViewActors:
-        case DVCmd::ViewUseCases:
-            state.enabled = CanSwitchViewType(ViewType(), ViewTypeOfSwitchCommand(id));
-            return true;
         default:
-            return UpdateTreeCommand(id, state);
+            return UpdateWindowCommand(id, state) || UpdateTreeCommand(id, state);
     }
-}
-
-void CViewDVTreeList::OpenWindowOfType(int viewType) {
-    const auto& open = CDVViewHost::Instance().openNewWindow;
-    m_pDocument->m_nNextViewType = viewType;
-    if (open) {
-        open(m_pDocument);
-    }
-    m_pDocument->m_nNextViewType = CReqDoc::ViewNone;
 }
 
 void CViewDVTreeList::AddEditCommands(QMenu* menu, const QString& noun, bool enterHint) {

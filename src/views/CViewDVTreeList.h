@@ -158,8 +158,6 @@ protected:
     void OpenEditSheet(int page);
     // After a type or kind change of the object of the row: images, version, cells, notice.
     void ApplyKindChange(HTREEITEM row, CDVData* object, bool withTitle);
-    // Opens another window of the view type (New Window, Edit Use-Case Steps).
-    void OpenWindowOfType(int viewType);
     // Deletes the child rows through DeleteItemBranch, then the row; false when a child fails.
     bool DeleteChildRowsAndRow(HTREEITEM item);
     // A deleted object keeps its identifier and goes to the document's deleted list.

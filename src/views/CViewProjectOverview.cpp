@@ -1,10 +1,8 @@
 #include "views/CViewProjectOverview.h"
 
 #include "document/CReqDoc.h"
-#include "views/CDVViewHost.h"
 #include "views/CPicProjectOverview.h"
 #include "views/DVCommandIds.h"
-#include "views/ViewSwitchCommands.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -182,32 +180,7 @@ bool CViewProjectOverview::OnCommand(int id) {
         m_chart->repaint();
         return true;
     }
-    switch (id) {
-        case DVCmd::Print:
-        case DVCmd::PrintDirect:
-        case DVCmd::PrintPreview:
-            ShowPrintDialog(id == DVCmd::PrintPreview, id == DVCmd::PrintDirect);
-            return true;
-        case DVCmd::NewWindow: {
-            const auto& open = CDVViewHost::Instance().openNewWindow;
-            m_pDocument->m_nNextViewType = CReqDoc::ViewOverview;
-            if (open) {
-                open(m_pDocument);
-            }
-            m_pDocument->m_nNextViewType = CReqDoc::ViewNone;
-            return true;
-        }
-        case DVCmd::ViewOverview:
-        case DVCmd::ViewRequirements:
-        case DVCmd::ViewActors:
-        case DVCmd::ViewUseCases:
-            if (const auto& switchType = CDVViewHost::Instance().switchViewType) {
-                switchType(this, ViewTypeOfSwitchCommand(id));
-            }
-            return true;
-        default:
-            return false;
-    }
+    return RunWindowCommand(id);
 }
 
 bool CViewProjectOverview::OnUpdateCommand(int id, CDVCommandState& state) {
@@ -258,19 +231,7 @@ bool CViewProjectOverview::OnUpdateCommand(int id, CDVCommandState& state) {
         case DVCmd::ShowPercentOnly:
             state.checked = doc.m_bOverviewPercentOnly;
             return true;
-        case DVCmd::Print:
-        case DVCmd::PrintDirect:
-        case DVCmd::PrintPreview:
-        case DVCmd::NewWindow:
-            state.enabled = true;
-            return true;
-        case DVCmd::ViewOverview:
-        case DVCmd::ViewRequirements:
-        case DVCmd::ViewActors:
-        case DVCmd::ViewUseCases:
-            state.enabled = CanSwitchViewType(ViewType(), ViewTypeOfSwitchCommand(id));
-            return true;
         default:
-            return false;
+            return UpdateWindowCommand(id, state);
     }
 }

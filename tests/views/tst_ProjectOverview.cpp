@@ -45,7 +45,7 @@ TEST_F(OverviewTest, ExamplesRenderTheirCharts) {
         ASSERT_GE(rows, 3);
         const int columns = int(CPicProjectOverview::ShownColumns(example).size());
         EXPECT_EQ(chart->ChartSize(), QSize(std::max(21000, 7000 + 7000 * columns),
-                                            2000 * rows + 8700 + (example.m_nOverviewChart == 3 ? 1800 : 0)));
+                                            2000 * rows + 8700 + (example.m_nOverviewChart == 3 ? 2400 : 0)));
         const QImage picture = chart->RenderPicture(chart->ChartSizePixels());
         EXPECT_EQ(picture.size(), chart->ChartSizePixels());
         EXPECT_GT(GreenPixels(picture), 100);
@@ -65,7 +65,7 @@ TEST_F(OverviewTest, ChartSizeAndCellTexts) {
     doc.m_nOverviewVerValid = 0;
     EXPECT_EQ(chart->ChartSize().width(), 21000);
     doc.m_nOverviewChart = 3;
-    EXPECT_EQ(chart->ChartSize().height(), 2000 * 4 + 8700 + 1800);
+    EXPECT_EQ(chart->ChartSize().height(), 2000 * 4 + 8700 + 2400);
     doc.m_bOverviewSumOfTotals = false;
     EXPECT_EQ(chart->ChartSize().height(), 2000 * 4 + 8700);
 
