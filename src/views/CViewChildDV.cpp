@@ -209,3 +209,11 @@ bool CViewChildDV::UpdateWindowCommand(int id, CDVCommandState& state) {
             return false;
     }
 }
+
+void CViewChildDV::TrackExtent(QSize size) {
+    // Pixels to HIMETRIC (0.01 mm).
+    const qreal dpiX = logicalDpiX() > 0 ? logicalDpiX() : 96;
+    const qreal dpiY = logicalDpiY() > 0 ? logicalDpiY() : 96;
+    m_pDocument->m_sizeExtent =
+        DVSize{qint32(qRound(size.width() * 2540.0 / dpiX)), qint32(qRound(size.height() * 2540.0 / dpiY))};
+}

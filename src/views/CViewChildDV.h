@@ -62,6 +62,8 @@ protected:
     void ShowPopup(QMenu* menu, const QPoint& globalPos);
     // Print (the print dialog first), Quick Print (the last destination) or Print Preview.
     void ShowPrintDialog(bool preview, bool direct);
+    // The document's extent becomes the view's size: an embedded project's extent follows its view.
+    void TrackExtent(QSize size);
     // Opens another window of the view type (New Window, Edit Use-Case Steps).
     void OpenWindowOfType(int viewType);
     // The commands every hosted view handles alike: printing, New Window and the view-type switches;

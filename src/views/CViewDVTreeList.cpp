@@ -65,11 +65,7 @@ void CViewDVTreeList::resizeEvent(QResizeEvent* event) {
         return;
     }
     m_grid->setGeometry(QRect(QPoint(0, 0), event->size()));
-    // Pixels to HIMETRIC (0.01 mm): an embedded project's extent follows its view.
-    const qreal dpiX = logicalDpiX() > 0 ? logicalDpiX() : 96;
-    const qreal dpiY = logicalDpiY() > 0 ? logicalDpiY() : 96;
-    m_pDocument->m_sizeExtent = DVSize{qint32(qRound(event->size().width() * 2540.0 / dpiX)),
-                                       qint32(qRound(event->size().height() * 2540.0 / dpiY))};
+    TrackExtent(event->size());
 }
 
 void CViewDVTreeList::ClearSelection() {
