@@ -4,8 +4,12 @@
 #include "document/CReqDoc.h"
 #include "document/CReqDocFile.h"
 #include "document/DVCellEdit.h"
+#include "document/DVExportFile.h"
 #include "document/DVFileError.h"
+#include "document/DVJsonWriter.h"
+#include "document/DVOverviewFigures.h"
 #include "document/DVProjectLock.h"
+#include "document/DVStoredViewExport.h"
 #include "document/ProjectDump.h"
 
 #include <QFile>
@@ -183,6 +187,137 @@ int Set(const Invocation& call) {
     return WithLock(target, [&] { return SetField(call, fieldId, target); });
 }
 
+const std::map<QString, Command>& Commands();
+QString Help(const Command& command);
+
+// The options --view and --format of export, in either order.
+bool ParseExportOptions(const QStringList& operands, QString& view, QString& format) {
+    for (int i = 1; i + 1 < operands.size(); i += 2) {
+        if (operands[i] == u"--view" && view.isNull())
+            view = operands[i + 1];
+        else if (operands[i] == u"--format" && format.isNull())
+            format = operands[i + 1];
+        else
+            return false;
+    }
+    return !view.isNull() && !format.isNull();
+}
+
+std::optional<DVExportWriter::Format> ExportFormat(const QString& name) {
+    if (name == u"xml")
+        return DVExportWriter::Format::Xml;
+    if (name == u"csv")
+        return DVExportWriter::Format::Csv;
+    if (name == u"csv-utf8")
+        return DVExportWriter::Format::CsvUtf8;
+    return std::nullopt;
+}
+
+// The view type that VIEW names and, for steps=USECASEID, the use case; -1 with the message why.
+int ExportViewType(CReqDoc& doc, const QString& view, CUseCase*& useCase, QString& error) {
+    static const std::map<QString, int> families{{QStringLiteral("requirements"), CReqDoc::ViewRequirements},
+                                                 {QStringLiteral("actors"), CReqDoc::ViewActors},
+                                                 {QStringLiteral("use-cases"), CReqDoc::ViewUseCases}};
+    if (const auto found = families.find(view); found != families.end())
+        return found->second;
+    qint32 id = 0;
+    if (!view.startsWith(u"steps=") || !ParseId(view.mid(6), id)) {
+        error = QStringLiteral("Unknown view \"%1\": use requirements, actors, use-cases or steps=USECASEID.")
+                    .arg(view);
+        return -1;
+    }
+    useCase = doc.FindUseCase(id);
+    if (useCase == nullptr) {
+        error = QStringLiteral("There is no use-case with identifier %1.").arg(id);
+        return -1;
+    }
+    return CReqDoc::ViewSteps;
+}
+
+int Export(const Invocation& call) {
+    QString viewName;
+    QString formatName;
+    if (!ParseExportOptions(call.operands, viewName, formatName))
+        return Fail(Usage, Help(Commands().at(QStringLiteral("export"))));
+    const auto format = ExportFormat(formatName);
+    if (!format)
+        return Fail(Usage,
+                    QStringLiteral("Unknown format \"%1\": use xml, csv or csv-utf8.").arg(formatName));
+    CReqDoc doc;
+    if (const DVFileResult opened = CReqDocFile(doc).OpenDocument(call.operands[0]); !opened.ok)
+        return Report(opened);
+    QString error;
+    CUseCase* useCase = nullptr;
+    const int viewType = ExportViewType(doc, viewName, useCase, error);
+    if (viewType < 0)
+        return Fail(Usage, error);
+    const DVStoredViewExport source(doc, viewType, useCase);
+    if (call.output) {
+        if (!DVExportFile::Write(*format, source, *call.output, error))
+            return Fail(FileError, error);
+        return Success;
+    }
+    QFile out;
+    bool written = out.open(stdout, QIODevice::WriteOnly);
+    if (written) {
+        DVExportWriter::Write(*format, source, [&](QByteArrayView bytes) {
+            written = written && out.write(bytes.data(), bytes.size()) == bytes.size();
+        });
+        written = written && out.flush();
+    }
+    if (!written)
+        return Fail(FileError, QStringLiteral("The export cannot be written: %1.").arg(out.errorString()));
+    return Success;
+}
+
+void WriteTally(DVJsonWriter& json, const PhaseTally& tally) {
+    json.BeginObject();
+    json.Key("n").Int(tally.n);
+    json.Key("cost").Double(tally.cost);
+    json.Key("duration").Double(tally.duration);
+    json.Key("nDone").Int(tally.nDone);
+    json.Key("costDone").Double(tally.costDone);
+    json.Key("durationDone").Double(tally.durationDone);
+    json.EndObject();
+}
+
+void WritePhases(DVJsonWriter& json, const std::array<PhaseTally, 4>& phases) {
+    json.BeginArray();
+    for (const PhaseTally& tally : phases)
+        WriteTally(json, tally);
+    json.EndArray();
+}
+
+int Overview(const Invocation& call) {
+    CReqDoc doc;
+    if (const DVFileResult opened = CReqDocFile(doc).OpenDocument(call.operands[0]); !opened.ok)
+        return Report(opened);
+    DVOverviewFigures figures;
+    figures.Compute(doc);
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly))
+        return Fail(FileError, QStringLiteral("The figures cannot be written: %1.").arg(out.errorString()));
+    DVJsonWriter json(out);
+    json.BeginObject();
+    json.Key("rows").BeginArray();
+    for (const DVPOData& row : figures.Rows()) {
+        json.BeginObject();
+        json.Key("name").String(row.strName);
+        json.Key("phases");
+        WritePhases(json, row.own);
+        json.EndObject();
+    }
+    json.EndArray();
+    json.Key("total");
+    WritePhases(json, figures.Total().own);
+    json.Key("sum");
+    WriteTally(json, figures.Sum());
+    json.EndObject();
+    if (!json.Finish() || !out.flush())
+        return Fail(FileError, QStringLiteral("The figures cannot be written: %1.").arg(out.errorString()));
+    return Success;
+}
+
 const std::map<QString, Command>& Commands() {
     static const std::map<QString, Command> commands{
         {QStringLiteral("new"),
@@ -214,6 +349,26 @@ const std::map<QString, Command>& Commands() {
               "names for a choice, and a number for a number.\n"
               "A linked container also writes its linked project file back, as Save does."),
           Set}},
+        {QStringLiteral("export"),
+         {5, true, QStringLiteral("export FILE --view VIEW --format FORMAT [-o OUT]"),
+          QStringLiteral(
+              "Writes what the matrix view of VIEW exports, to OUT or standard output.\n"
+              "VIEW is requirements, actors, use-cases or steps=USECASEID; FORMAT is xml (SpreadsheetML), "
+              "csv (semicolon-separated, Windows-1252) or csv-utf8 (semicolon-separated UTF-8 with a "
+              "byte-order mark, fields quoted where needed).\n"
+              "The columns are the view's stored column set in its order with the stored widths (100 "
+              "where none is stored); the rows are every row of the view in tree order. OUT is replaced "
+              "only by a complete export."),
+          Export}},
+        {QStringLiteral("overview"),
+         {1, false, QStringLiteral("overview FILE"),
+          QStringLiteral(
+              "Prints the project-overview figures as JSON: \"rows\" (one per top-level requirement the "
+              "chart shows, with its four phases approval, implementation, verification, validation "
+              "after merging its descendants by linkage), \"total\" and \"sum\" (the sum of totals "
+              "as the project's overview options compute it). Each phase is "
+              "{n, cost, duration, nDone, costDone, durationDone}."),
+          Overview}},
     };
     return commands;
 }

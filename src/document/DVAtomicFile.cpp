@@ -107,11 +107,13 @@ namespace DVAtomicFile {
                              .arg(Quoted(path), QString::fromLocal8Bit(std::strerror(error))));
 }
 
+void Write(int fd, const QString& path, QByteArrayView bytes) {
+    if (!WriteAll(fd, bytes))
+        ThrowSystemError(path, errno);
+}
+
 void Replace(const QString& path, QByteArrayView contents) {
-    Replace(path, [&](int fd) {
-        if (!WriteAll(fd, contents))
-            ThrowSystemError(path, errno);
-    });
+    Replace(path, [&](int fd) { Write(fd, path, contents); });
 }
 
 void Replace(const QString& path, const std::function<void(int fd)>& write) {

@@ -21,6 +21,9 @@ void Replace(const QString& path, QByteArrayView contents);
 // throws CFileException when it cannot finish.
 void Replace(const QString& path, const std::function<void(int fd)>& write);
 
+// Writes all bytes to the descriptor of the file at path; throws CFileException when it cannot.
+void Write(int fd, const QString& path, QByteArrayView bytes);
+
 // The exception for a failed system call on the file at path, with the system's reason.
 [[noreturn]] void ThrowSystemError(const QString& path, int error);
 

@@ -62,6 +62,8 @@ enum FieldId : int {
 enum StringId : int {
     IDS_NOT_DEFINED = 424,
     IDS_FILTER_PROJECTS = 448,
+    IDS_EXPORT_CSV_FILTER = 449,
+    IDS_EXPORT_XML_FILTER = 450,
     VALUE_FUNCTIONAL = 507,  // 507..510 requirement types
     VALUE_AND = 511,         // 511..513 linkages
     VALUE_NO = 514,

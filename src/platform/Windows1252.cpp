@@ -19,3 +19,24 @@ QString DecodeWindows1252(const char* bytes, qsizetype size) {
     }
     return text;
 }
+
+QByteArray EncodeWindows1252(QStringView text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
+        char byte = '?';
+        if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) {
+            byte = char(unit);
+        } else {
+            for (int k = 0; k < 32; ++k) {
+                if (kHighControls[k] == unit) {
+                    byte = char(0x80 + k);
+                    break;
+                }
+            }
+        }
+        out[i] = byte;
+    }
+    return bytes;
+}

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QList>
+#include <QString>
 
 #include <functional>
 
@@ -50,8 +51,10 @@ struct CDVViewHost {
     // The column choice dialog on the view's column set; true after OK when the set changed.
     // keepWidths tells whether the widths are to be kept.
     std::function<bool(CViewDVTreeList* view, bool& keepWidths)> chooseColumns;
-    // The export commands (335 SpreadsheetML, 336 CSV) of the export menu.
-    std::function<void(CViewDVTreeList* view, int commandId)> exportData;
+    // The Save-As file dialog of an export: filter in the file dialog's form ("Name (*.csv)") and the
+    // extension added to a name without one. Returns the chosen path, empty after Cancel.
+    std::function<QString(QWidget* parent, const QString& filter, const QString& defaultSuffix)>
+        exportFileName;
 
     // The application's printer: paper, orientation and destination as Print Setup and the print dialog
     // left them, shared by Print, Quick Print and Print Preview of every view.

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class CReqDoc;
+class QPrinter;
 #include <QMenu>
 
 // Base of every view that a mother view hosts in a project window: the matrix views and the project
@@ -42,11 +43,34 @@ public:
     // The picture drawn by RenderToBitmap.
     const QImage& RenderedBitmap() const { return m_renderBitmap; }
 
+    // Prints the view on the printer's pages; false when the printer could not be started.
+    virtual bool PrintTo(QPrinter& printer) = 0;
+
+    // The state of a command as the application routes it (only this view without a routing).
+    CDVCommandState QueryCommand(int id);
+    void RunRoutedCommand(int id);
+
     // The context menu shown by the view; closed before another opens.
     void CloseOpenPopup();
     void SetOpenPopup(QMenu* menu) { m_openPopup = menu; }
 
 protected:
+    // Menus whose actions carry their command id; the states come from the command routing.
+    void AddCommand(QMenu* menu, int id, const QString& text);
+    void UpdateMenuActions(QMenu* menu);
+    // Shows the menu as the view's open popup; its commands go through the routing.
+    void ShowPopup(QMenu* menu, const QPoint& globalPos);
+    // Print (the print dialog first), Quick Print (the last destination) or Print Preview.
+    void ShowPrintDialog(bool preview, bool direct);
+    // The document's extent becomes the view's size: an embedded project's extent follows its view.
+    void TrackExtent(QSize size);
+    // Opens another window of the view type (New Window, Edit Use-Case Steps).
+    void OpenWindowOfType(int viewType);
+    // The commands every hosted view handles alike: printing, New Window and the view-type switches;
+    // false for other commands.
+    bool RunWindowCommand(int id);
+    bool UpdateWindowCommand(int id, CDVCommandState& state);
+
     CReqDoc* m_pDocument;
     bool m_bDefaultContent = false;
     bool m_bFirstActivationPending = false;

@@ -5,7 +5,6 @@
 #include "views/CDVViewHost.h"
 #include "views/CViewImageList.h"
 #include "views/DVCommandIds.h"
-#include "views/ViewSwitchCommands.h"
 
 #include <QCursor>
 #include <QLabel>
@@ -66,11 +65,7 @@ void CViewDVTreeList::resizeEvent(QResizeEvent* event) {
         return;
     }
     m_grid->setGeometry(QRect(QPoint(0, 0), event->size()));
-    // Pixels to HIMETRIC (0.01 mm): an embedded project's extent follows its view.
-    const qreal dpiX = logicalDpiX() > 0 ? logicalDpiX() : 96;
-    const qreal dpiY = logicalDpiY() > 0 ? logicalDpiY() : 96;
-    m_pDocument->m_sizeExtent = DVSize{qint32(qRound(event->size().width() * 2540.0 / dpiX)),
-                                       qint32(qRound(event->size().height() * 2540.0 / dpiY))};
+    TrackExtent(event->size());
 }
 
 void CViewDVTreeList::ClearSelection() {
@@ -161,28 +156,11 @@ bool CViewDVTreeList::OnCommand(int id) {
             return true;
         case DVCmd::ExportXml:
         case DVCmd::ExportCsv:
-            if (host.exportData) {
-                host.exportData(this, id);
-            }
-            return true;
-        case DVCmd::Print:
-        case DVCmd::PrintDirect:
-        case DVCmd::PrintPreview:
-            ShowPrintDialog(id == DVCmd::PrintPreview, id == DVCmd::PrintDirect);
-            return true;
-        case DVCmd::NewWindow:
-            OpenWindowOfType(ViewType());
-            return true;
-        case DVCmd::ViewOverview:
-        case DVCmd::ViewRequirements:
-        case DVCmd::ViewActors:
-        case DVCmd::ViewUseCases:
-            if (host.switchViewType) {
-                host.switchViewType(this, ViewTypeOfSwitchCommand(id));
-            }
+        case DVCmd::ExportCsvUtf8:
+            ExportView(id);
             return true;
         default:
-            return RunTreeCommand(id);
+            return RunWindowCommand(id) || RunTreeCommand(id);
     }
 }
 
@@ -198,60 +176,19 @@ bool CViewDVTreeList::OnUpdateCommand(int id, CDVCommandState& state) {
             return true;
         case DVCmd::ExportXml:
         case DVCmd::ExportCsv:
-            state.enabled = bool(host.exportData);
+        case DVCmd::ExportCsvUtf8:
+            state.enabled = bool(host.exportFileName);
             return true;
         case DVCmd::EditField:
         case DVCmd::SaveColumns:
         case DVCmd::ResetColumns:
         case DVCmd::ColumnEdit:
         case DVCmd::ExportMenu:
-        case DVCmd::Print:
-        case DVCmd::PrintDirect:
-        case DVCmd::PrintPreview:
-        case DVCmd::NewWindow:
             state.enabled = true;
             return true;
-        case DVCmd::ViewOverview:
-        case DVCmd::ViewRequirements:
-        case DVCmd::ViewActors:
-        case DVCmd::ViewUseCases:
-            state.enabled = CanSwitchViewType(ViewType(), ViewTypeOfSwitchCommand(id));
-            return true;
         default:
-            return UpdateTreeCommand(id, state);
+            return UpdateWindowCommand(id, state) || UpdateTreeCommand(id, state);
     }
-}
-
-void CViewDVTreeList::OpenWindowOfType(int viewType) {
-    const auto& open = CDVViewHost::Instance().openNewWindow;
-    m_pDocument->m_nNextViewType = viewType;
-    if (open) {
-        open(m_pDocument);
-    }
-    m_pDocument->m_nNextViewType = CReqDoc::ViewNone;
-}
-
-CDVCommandState CViewDVTreeList::QueryCommand(int id) {
-    CDVCommandState state;
-    const auto& routed = CDVViewHost::Instance().updateCommand;
-    const bool handled = routed ? routed(this, id, state) : OnUpdateCommand(id, state);
-    if (!handled) {
-        state.enabled = false;
-    }
-    return state;
-}
-
-void CViewDVTreeList::RunRoutedCommand(int id) {
-    const auto& routed = CDVViewHost::Instance().runCommand;
-    if (routed) {
-        routed(this, id);
-    } else {
-        OnCommand(id);
-    }
-}
-
-void CViewDVTreeList::AddCommand(QMenu* menu, int id, const QString& text) {
-    menu->addAction(text)->setData(id);
 }
 
 void CViewDVTreeList::AddEditCommands(QMenu* menu, const QString& noun, bool enterHint) {
@@ -286,42 +223,11 @@ void CViewDVTreeList::AddEmbeddedCommand(QMenu* menu) {
     AddCommand(menu, DVCmd::EmbeddedDocument, QStringLiteral("Embedded Document"));
 }
 
-void CViewDVTreeList::UpdateMenuActions(QMenu* menu) {
-    const auto& keysOf = CDVViewHost::Instance().keysOf;
-    for (QAction* action : menu->actions()) {
-        if (action->menu() != nullptr) {
-            UpdateMenuActions(action->menu());
-        } else if (action->data().isValid()) {
-            const int id = action->data().toInt();
-            // A key hint in the text ("\tENTER") stands instead.
-            if (keysOf && !action->text().contains(QLatin1Char('\t'))) {
-                action->setShortcuts(keysOf(id));
-            }
-            const CDVCommandState state = QueryCommand(id);
-            action->setEnabled(state.enabled);
-            action->setCheckable(state.checked);
-            action->setChecked(state.checked);
-            if (!state.text.isEmpty()) {
-                action->setText(state.text);
-            }
-        }
-    }
-}
-
 QMenu* CViewDVTreeList::CreateContextMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
     BuildContextMenu(menu);
     UpdateMenuActions(menu);
     return menu;
-}
-
-void CViewDVTreeList::ShowPopup(QMenu* menu, const QPoint& globalPos) {
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    connect(menu, &QMenu::triggered, this,
-            [this](QAction* action) { RunRoutedCommand(action->data().toInt()); });
-    connect(menu, &QMenu::aboutToHide, this, [this] { SetOpenPopup(nullptr); });
-    SetOpenPopup(menu);
-    menu->popup(globalPos);
 }
 
 void CViewDVTreeList::ShowContextMenu(const QPoint& globalPos) {
@@ -334,6 +240,7 @@ void CViewDVTreeList::ShowExportMenu(const QPoint& globalPos) {
     auto* menu = new QMenu(this);
     AddCommand(menu, DVCmd::ExportXml, QStringLiteral("Expot to XML-File (Excel compatible)"));
     AddCommand(menu, DVCmd::ExportCsv, QStringLiteral("Export to CSV-File (Comma-Separated Values)"));
+    AddCommand(menu, DVCmd::ExportCsvUtf8, QStringLiteral("Export to CSV-File (UTF-8)"));
     UpdateMenuActions(menu);
     ShowPopup(menu, globalPos);
 }

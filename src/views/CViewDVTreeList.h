@@ -2,6 +2,7 @@
 
 #include "controls/treelist/CTreeListCtrl.h"
 #include "controls/treelist/ITreeListOwner.h"
+#include "document/DVExportWriter.h"
 #include "model/CDVColumn.h"
 #include "model/CDVData.h"
 #include "model/DVObjectList.h"
@@ -121,13 +122,18 @@ public:
     // Menus. The context menu comes with every action's state from the command routing.
     QMenu* CreateContextMenu(QWidget* parent);
     void ShowContextMenu(const QPoint& globalPos);
-    // The state of a command as the application routes it (only this view without a routing).
-    CDVCommandState QueryCommand(int id);
-    void RunRoutedCommand(int id);
+
+    // Export (CViewDVTreeListExport.cpp): the file dialog, then the file. ExportTo writes the view's
+    // columns and rows to path and reports a failure in a message box; false then.
+    void ExportView(int commandId);
+    bool ExportTo(DVExportWriter::Format format, const QString& path);
+    // The row after this one in pre-order (its first child, else the next sibling of it or of an
+    // ancestor), 0 after the last.
+    HTREEITEM NextInPreOrder(HTREEITEM row) const;
 
     // Printing: the grid on pages of the printer's paper, the header on every page; only the pages of
     // the printer's page range when it has one. False when the printer could not be started.
-    bool PrintTo(QPrinter& printer);
+    bool PrintTo(QPrinter& printer) override;
     // The pages on any device: beginPage readies the painter for the n-th painted page (0 the first) or
     // answers null to stop; paper is the page size in device pixels at deviceDpi; wanted picks the pages
     // (0 the first) to paint, all without it. Returns the pages painted.
@@ -146,7 +152,6 @@ protected:
     virtual qintptr OnEnterInCell();
     // The family's context menu, built by the families from the shared parts below.
     virtual void BuildContextMenu(QMenu* menu) = 0;
-    void AddCommand(QMenu* menu, int id, const QString& text);
     void AddEditCommands(QMenu* menu, const QString& noun, bool enterHint);
     void AddClipboardCommands(QMenu* menu, const QString& noun);
     void AddStructureCommands(QMenu* menu);
@@ -156,8 +161,6 @@ protected:
     void OpenEditSheet(int page);
     // After a type or kind change of the object of the row: images, version, cells, notice.
     void ApplyKindChange(HTREEITEM row, CDVData* object, bool withTitle);
-    // Opens another window of the view type (New Window, Edit Use-Case Steps).
-    void OpenWindowOfType(int viewType);
     // Deletes the child rows through DeleteItemBranch, then the row; false when a child fails.
     bool DeleteChildRowsAndRow(HTREEITEM item);
     // A deleted object keeps its identifier and goes to the document's deleted list.
@@ -227,15 +230,12 @@ private:
 
     // Printing and pictures (CViewDVTreeListPrint.cpp).
     void PaintHeader(QPainter& painter) const;
-    void ShowPrintDialog(bool preview, bool direct);
     qreal ScreenDpi() const;
     // Rows by lines while the first row is the top one.
     int FirstLineOfRow(int row) const;
     int RowAtLine(int line) const;
 
-    void UpdateMenuActions(QMenu* menu);
     void ShowExportMenu(const QPoint& globalPos);
-    void ShowPopup(QMenu* menu, const QPoint& globalPos);
 
     CTreeListCtrl* m_grid = nullptr;
     CDVColumn m_columns;

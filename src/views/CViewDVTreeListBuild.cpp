@@ -2,6 +2,7 @@
 #include "views/CViewDVTreeList.h"
 
 #include "document/CReqDoc.h"
+#include "model/DVFamilyTree.h"
 #include "model/FieldCatalogue.h"
 #include "model/StringIds.h"
 #include "platform/DVStringTable.h"
@@ -140,42 +141,21 @@ HTREEITEM CViewDVTreeList::InsertObjectRow(HTREEITEM parent, HTREEITEM after, CD
 }
 
 void CViewDVTreeList::InsertRows(int position) {
-    // The list is in pre-order and names parents by identifier. One level per open parent, kept on a
-    // stack so that deep trees cannot exhaust the call stack; an object whose parent is neither the
-    // level's nor the last inserted one belongs to an outer level.
-    struct Level {
-        qint32 parentId;
-        HTREEITEM parentRow;
-        qint32 lastId;
-        HTREEITEM lastRow;
-    };
-    std::vector<Level> levels{{0, TVI_ROOT, 0, 0}};
-    while (position >= 0 && !levels.empty()) {
-        CDVData* object = GetObjectAt(position);
-        if (object == nullptr) {
-            break;
-        }
-        if (object->m_bDeleted) {
-            ++position;
-            continue;
-        }
-        Level& level = levels.back();
-        if (object->m_nParentId == level.parentId) {
-            const HTREEITEM row =
-                InsertObjectRow(level.parentRow, TVI_LAST, object, object->m_nParentId == 0);
-            if (row == 0) {
-                break;
-            }
-            FillRow(row, object, false);
-            level.lastId = object->m_nId;
-            level.lastRow = row;
-            ++position;
-        } else if (level.lastRow != 0 && object->m_nParentId == level.lastId) {
-            levels.push_back(Level{level.lastId, level.lastRow, 0, 0});
-        } else {
-            levels.pop_back();
-        }
-    }
+    // rows[d] is the last row inserted at depth d, the parent of the rows one level deeper.
+    std::vector<HTREEITEM> rows;
+    DVFamilyTree::Walk([this](int at) { return GetObjectAt(at); }, position,
+                       [&](CDVData* object, int depth) {
+                           const HTREEITEM parent = depth == 0 ? TVI_ROOT : rows[size_t(depth - 1)];
+                           const HTREEITEM row =
+                               InsertObjectRow(parent, TVI_LAST, object, object->m_nParentId == 0);
+                           if (row == 0) {
+                               return false;
+                           }
+                           FillRow(row, object, false);
+                           rows.resize(size_t(depth) + 1);
+                           rows[size_t(depth)] = row;
+                           return true;
+                       });
 }
 
 void CViewDVTreeList::FillRow(HTREEITEM item, CDVData* object, bool withTitle) {

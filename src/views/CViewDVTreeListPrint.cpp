@@ -8,8 +8,6 @@
 
 #include <QHeaderView>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStyleOptionHeader>
 
@@ -30,11 +28,6 @@ struct SavedFigures {
     int linesFitPartly;
     int linesFitWholly;
 };
-
-// A printer with somewhere to go: a named printer or a file.
-bool HasDestination(const QPrinter& printer) {
-    return !printer.printerName().isEmpty() || !printer.outputFileName().isEmpty();
-}
 
 }  // namespace
 
@@ -220,39 +213,6 @@ int CViewDVTreeList::RowAtLine(int line) const {
         }
     }
     return low;
-}
-
-void CViewDVTreeList::ShowPrintDialog(bool preview, bool direct) {
-    // The application's printer keeps what Print Setup and the print dialog chose; a host without one
-    // prints through a printer of this print only.
-    std::unique_ptr<QPrinter> own;
-    QPrinter* printer = CDVViewHost::Instance().printer;
-    if (printer == nullptr) {
-        own = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer = own.get();
-    }
-    if (preview) {
-        QPrintPreviewDialog dialog(printer, this);
-        // Room for a readable page rather than the dialog's small default.
-        dialog.resize(window()->size() * 0.9);
-        connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-                [this](QPrinter* target) { PrintTo(*target); });
-        dialog.exec();
-        return;
-    }
-    // Quick Print goes where the last print went; before any print has gone anywhere it asks like Print.
-    if (!direct || !HasDestination(*printer)) {
-        QPrintDialog dialog(printer, this);
-        if (dialog.exec() != QDialog::Accepted) {
-            return;
-        }
-    }
-    if (!PrintTo(*printer)) {
-        const QString target =
-            printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
-        DVMessageBox(QStringLiteral("The document could not be printed to \"%1\".").arg(target),
-                     DV::MB_ICONEXCLAMATION | DV::MB_OK);
-    }
 }
 
 void CViewDVTreeList::RenderToBitmap() {

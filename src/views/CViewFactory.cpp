@@ -2,6 +2,7 @@
 
 #include "document/CReqDoc.h"
 #include "views/CViewActors.h"
+#include "views/CViewProjectOverview.h"
 #include "views/CViewTreelist.h"
 #include "views/CViewUseCaseList.h"
 #include "views/CViewUseCaseSteps.h"
@@ -17,6 +18,8 @@ std::unique_ptr<CViewChildDV> CreateHostedViewObject(int viewType, CReqDoc* doc,
             return std::make_unique<CViewActors>(doc, parent);
         case CReqDoc::ViewRequirements:
             return std::make_unique<CViewTreelist>(doc, parent);
+        case CReqDoc::ViewOverview:
+            return std::make_unique<CViewProjectOverview>(doc, parent);
         default:
             return nullptr;
     }

@@ -38,8 +38,9 @@ CViewChildDV* CViewMotherDV::CreateHostedView(bool initialUpdate) {
         }
         m_pDocument->m_nNextStepsUseCaseId = 0;
         m_pDocument->m_nStepsUseCaseId = stepsUseCase != nullptr ? stepsUseCase->m_nId : 0;
-    } else if (viewType != CReqDoc::ViewUseCases && viewType != CReqDoc::ViewActors) {
-        // The project overview has no view in this program yet; it and unknown types show requirements.
+    } else if (viewType != CReqDoc::ViewUseCases && viewType != CReqDoc::ViewActors &&
+               viewType != CReqDoc::ViewOverview) {
+        // Unknown types show requirements.
         viewType = CReqDoc::ViewRequirements;
     }
     m_pDocument->m_nNextViewType = CReqDoc::ViewNone;

@@ -19,8 +19,7 @@ inline int ViewTypeOfSwitchCommand(int id) {
     }
 }
 
-// Whether the switch to that type is offered to a window showing currentType. The program has no project
-// overview view yet, so nothing switches to it.
+// Whether the switch to that type is offered to a window showing currentType.
 inline bool CanSwitchViewType(int currentType, int targetType) {
-    return targetType >= 0 && targetType != CReqDoc::ViewOverview && targetType != currentType;
+    return targetType >= 0 && targetType != currentType;
 }

@@ -135,7 +135,7 @@ protected:
     FixedClock clock;
     MessageRecorder messages;
     CReqDoc doc;
-    std::vector<std::unique_ptr<CViewDVTreeList>> views;
+    std::vector<std::unique_ptr<CViewChildDV>> views;
 };
 
 // Sets a column set of the document from field ids, without widths.

@@ -10,6 +10,7 @@ bool CDocumentCommands::OnUpdateCommand(int id, CDVCommandState& state) {
         case ID_VIEW_REQUIREMENTS_WINDOW:
         case ID_VIEW_USE_CASES_WINDOW:
         case ID_VIEW_ACTORS_WINDOW:
+        case ID_VIEW_OVERVIEW_WINDOW:
         case ID_PROJECT_PROPERTIES:
             state.enabled = true;
             return true;
@@ -38,6 +39,9 @@ bool CDocumentCommands::OnCommand(int id) {
             return true;
         case ID_VIEW_ACTORS_WINDOW:
             OpenWindowOfType(CReqDoc::ViewActors);
+            return true;
+        case ID_VIEW_OVERVIEW_WINDOW:
+            OpenWindowOfType(CReqDoc::ViewOverview);
             return true;
         case DVCmd::SaveColumnsAutomatically:
             m_doc.m_bSaveColumnsAutomatically = !m_doc.m_bSaveColumnsAutomatically;

@@ -122,7 +122,7 @@ bool CDovalintra2App::InitInstance(const QStringList& arguments, int& exitCode) 
     const QCommandLineOption view(
         QStringLiteral("view"),
         QStringLiteral("The view --print-to-pdf prints: requirements, actors, "
-                       "use-cases or steps (default: the view stored in the project)."),
+                       "use-cases, steps or overview (default: the view stored in the project)."),
         QStringLiteral("view"));
     parser.addOption(view);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A project file to open."),
@@ -148,7 +148,7 @@ bool CDovalintra2App::InitInstance(const QStringList& arguments, int& exitCode) 
             parser.isSet(view) ? CHeadlessPrint::ViewTypeOf(parser.value(view)) : std::nullopt;
         if (parser.isSet(view) && !viewType) {
             return usageError(
-                QStringLiteral("Unknown view \"%1\": use requirements, actors, use-cases or steps.")
+                QStringLiteral("Unknown view \"%1\": use requirements, actors, use-cases, steps or overview.")
                     .arg(parser.value(view)));
         }
         if (parser.positionalArguments().size() != 1) {

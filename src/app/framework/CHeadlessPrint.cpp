@@ -7,7 +7,7 @@
 #include "document/DVLinkedFileChooser.h"
 #include "platform/DVMessageBox.h"
 #include "views/CDVViewHost.h"
-#include "views/CViewDVTreeList.h"
+#include "views/CViewChildDV.h"
 #include "views/CViewMotherDV.h"
 
 #include <QApplication>
@@ -60,10 +60,9 @@ std::optional<int> CHeadlessPrint::ViewTypeOf(const QString& name) {
         const char* name;
         int viewType;
     } names[] = {
-        {"requirements", CReqDoc::ViewRequirements},
-        {"actors", CReqDoc::ViewActors},
-        {"use-cases", CReqDoc::ViewUseCases},
-        {"steps", CReqDoc::ViewSteps},
+        {"requirements", CReqDoc::ViewRequirements}, {"actors", CReqDoc::ViewActors},
+        {"use-cases", CReqDoc::ViewUseCases},        {"steps", CReqDoc::ViewSteps},
+        {"overview", CReqDoc::ViewOverview},
     };
     for (const auto& entry : names) {
         if (name == QLatin1String(entry.name)) {
@@ -97,7 +96,7 @@ int CHeadlessPrint::Run(const QString& projectPath, const QString& pdfPath, std:
     CVisualStyle::Apply(
         *qApp, QSettings().value(QStringLiteral("ApplicationLook"), CVisualStyle::kDefaultId).toInt());
     const std::unique_ptr<CViewMotherDV> window = LayOutWindow(doc);
-    auto* view = dynamic_cast<CViewDVTreeList*>(window->GetHostedView());
+    CViewChildDV* view = window->GetHostedView();
     if (view == nullptr) {
         return Fail(QStringLiteral("The view of the project could not be created."));
     }

@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QPageSetupDialog>
@@ -182,6 +183,14 @@ void CMainFrame::InstallViewHost() {
         return changed;
     };
     host.printer = m_printer.get();
+    host.exportFileName = [](QWidget* parent, const QString& filter, const QString& suffix) {
+        QFileDialog dialog(parent, QString(), QString(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(suffix);
+        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                   ? dialog.selectedFiles().constFirst()
+                   : QString();
+    };
     host.switchViewType = [this](CViewChildDV* view, int viewType) {
         if (CChildFrame* frame = FrameOf(view)) {
             frame->SwitchViewType(viewType);

@@ -61,9 +61,9 @@ TEST_F(MenusAndKeysTest, TheColumnHeaderMenuShowsTheCommandStates) {
         int id;
         bool enabled;
     } expected[] = {
-        {32807, true},                                                 // the column chooser
-        {32815, true},  {32818, true}, {32816, true}, {32860, false},  // no project overview in the program
-        {32823, false},  // the window shows requirements already
+        {32807, true},  // the column chooser
+        {32815, true},  {32818, true},  {32816, true},
+        {32860, true},  {32823, false},  // the window shows requirements already
         {32824, true},  {32825, true},
     };
     for (const auto& e : expected) {

@@ -279,6 +279,36 @@ INSTANTIATE_TEST_SUITE_P(
         return name.remove(QLatin1Char('-')).toStdString();
     });
 
+// The overview prints its chart as text and vectors: every row's name, the column headings and the
+// totals are words of the page.
+TEST_F(PrintToPdfTest, TheOverviewPrintsItsChart) {
+    for (const char* file : {"CoffeeMachine.dvx", "InfusionPump.dvx"}) {
+        SCOPED_TRACE(file);
+        const QString example = QStringLiteral(DV_EXAMPLES_DIR "/") + QLatin1String(file);
+        const QString pdfPath = Path("overview.pdf");
+        const AppRun run = RunApp({QStringLiteral("--print-to-pdf"), pdfPath, QStringLiteral("--view"),
+                                   QStringLiteral("overview"), example},
+                                  Path("config"));
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const PdfText pdf = ReadPdfWords(pdfPath);
+        ASSERT_TRUE(pdf.read) << pdf.error.toStdString();
+        ASSERT_EQ(pdf.pages.size(), 1u);
+        QString text;
+        for (const PdfWord& word : pdf.pages.front().words)
+            text += word.text + QLatin1Char(' ');
+        CReqDoc doc;
+        ASSERT_TRUE(CReqDocFile(doc).OpenDocument(example).ok);
+        for (const Requirement* requirement : doc.m_requirements) {
+            if (requirement->m_nParentId == 0 && requirement->m_nLinkage != Requirement::Ignore)
+                EXPECT_TRUE(text.contains(requirement->m_strTitle.split(u' ').last()))
+                    << requirement->m_strTitle.toStdString();
+        }
+        EXPECT_TRUE(text.contains(QStringLiteral("of Approvals")));
+        EXPECT_TRUE(text.contains(QStringLiteral("Total Project")));
+        EXPECT_TRUE(text.contains(doc.m_strProjectName.split(u' ').first()));
+    }
+}
+
 TEST_F(PrintToPdfTest, ALongListContinuesOnTheNextPagesUnderTheHeader) {
     constexpr int kEntries = 150;
     CReqDoc doc;
