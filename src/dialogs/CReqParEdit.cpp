@@ -1,17 +1,18 @@
 #include "dialogs/CReqParEdit.h"
 
 #include "app/shell/DVIcons.h"
+#include "dialogs/DVOkCancel.h"
 #include "model/DVParameter.h"
 #include "platform/DVMessageBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -111,11 +112,8 @@ CReqParEdit::CReqParEdit(DVParameter* definition, QWidget* parent)
     list->addLayout(itemButtons);
     layout->addLayout(list);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     layout->addWidget(buttons);
-
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_type, &QComboBox::currentIndexChanged, this, &CReqParEdit::EnableByType);
     connect(m_addItem, &QPushButton::clicked, this, &CReqParEdit::AddItem);
     connect(m_editItem, &QPushButton::clicked, this, &CReqParEdit::EditItem);
@@ -145,8 +143,12 @@ void CReqParEdit::EnableByType() {
 }
 
 void CReqParEdit::ShowDefaultIcons() {
+    // The other items keep the icon's room, so that all texts start in one line.
+    QPixmap blank(m_items->iconSize().isValid() ? m_items->iconSize() : QSize(16, 16));
+    blank.fill(Qt::transparent);
     for (int i = 0; i < m_items->topLevelItemCount(); ++i) {
-        m_items->topLevelItem(i)->setIcon(0, i == m_nDefaultItem ? DVIcons::Named("phase-done") : QIcon());
+        m_items->topLevelItem(i)->setIcon(0,
+                                          i == m_nDefaultItem ? DVIcons::Named("phase-done") : QIcon(blank));
     }
 }
 

@@ -1,8 +1,8 @@
 #include "dialogs/DlgSheet_Parameters.h"
 
+#include "dialogs/DVOkCancel.h"
 #include "dialogs/Dlg_Req_Parameters.h"
 
-#include <QDialogButtonBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -13,9 +13,7 @@ DlgSheet_Parameters::DlgSheet_Parameters(const QString& caption, CDVUserDefinedP
     m_page->SetContext(object, view, &m_bChanged, &m_bColumnRemoved, &m_bDefinitionsChanged);
     auto* tabs = new QTabWidget(this);
     tabs->addTab(m_page, m_page->Title());
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     layout->addWidget(buttons);

@@ -1,9 +1,9 @@
 #include "dialogs/Dlg_QuickParSelect.h"
 
 #include "dialogs/CDVValueList.h"
+#include "dialogs/DVOkCancel.h"
 #include "document/CReqDoc.h"
 
-#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QVBoxLayout>
 
@@ -31,9 +31,7 @@ Dlg_QuickParSelect::Dlg_QuickParSelect(CReqDoc* doc, CStep* step, const DVIdArra
                              return item >= 0 || CheckAndConvert(DefinitionOfRow(row), value, text);
                          });
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addWidget(buttons);

@@ -2,10 +2,10 @@
 #include "dialogs/Dlg_QuickSelect.h"
 
 #include "app/shell/DVIcons.h"
+#include "dialogs/DVOkCancel.h"
 #include "document/CReqDoc.h"
 #include "views/CDVViewHost.h"
 
-#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QTreeWidget>
@@ -48,9 +48,7 @@ QIcon MarkerIcon(int marker) {
 Dlg_QuickSelect::Dlg_QuickSelect(QWidget* parent) : QDialog(parent), m_tree(new QTreeWidget(this)) {
     setWindowTitle(QStringLiteral("Quick Select"));
     m_tree->setHeaderHidden(true);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tree);
     layout->addWidget(buttons);

@@ -18,6 +18,12 @@ protected:
         second = AddStep(useCase, QStringLiteral("Second"));
     }
     static quint32 Id(const CDVData* object) { return quint32(object->m_nId); }
+    // OK closes the dialog after exactly this one message.
+    void ExpectAcceptedAfter(Dlg_QuickSelect& dialog, const QString& message) {
+        dialog.accept();
+        EXPECT_TRUE(Accepted(dialog));
+        EXPECT_EQ(messages.texts, QStringList(message));
+    }
 
     Requirement* top;
     Requirement* child;
@@ -154,11 +160,8 @@ TEST_F(QuickSelectLinks, ASelfLinkIsDroppedAndTheRestApplied) {
     auto dialog = Open(middle, Dlg_QuickSelect::CreatedRequirements);
     Check(*dialog, middle->m_nId);
     Check(*dialog, quality->m_nId);
-    dialog->accept();
-    ASSERT_TRUE(Accepted(*dialog));
-    ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_EQ(
-        messages.texts.first(),
+    ExpectAcceptedAfter(
+        *dialog,
         QStringLiteral("Linkage to itself is not permitted. Selection of item \"Middle\" will be ignored."));
     EXPECT_EQ(middle->m_createdRequirements, Ids({Id(quality)}));
     EXPECT_EQ(quality->m_derivedFromRequirements, Ids({Id(middle)}));
@@ -186,11 +189,8 @@ TEST_F(QuickSelectLinks, AUseCaseDerivesOnlyFromFunctionalRequirements) {
     Check(*dialog, top->m_nId);
     Check(*dialog, folder->m_nId);
     Check(*dialog, quality->m_nId);
-    dialog->accept();
-    ASSERT_TRUE(Accepted(*dialog));
-    ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_EQ(
-        messages.texts.first(),
+    ExpectAcceptedAfter(
+        *dialog,
         QStringLiteral("It is not permitted to select Requirements which are not functional.\nFollowing "
                        "Requirements will be ignored:\n   -   Folder\n   -   Quality\nDo you whish to "
                        "reedit item-list?"));
@@ -204,11 +204,8 @@ TEST_F(QuickSelectLinks, AUseCaseDerivedFromARequirementAboveWarns) {
     messages.answers = {DV::IDNO};
     auto dialog = Open(child, Dlg_QuickSelect::DerivedFromUseCases);
     Check(*dialog, other->m_nId);
-    dialog->accept();
-    ASSERT_TRUE(Accepted(*dialog));
-    ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_EQ(
-        messages.texts.first(),
+    ExpectAcceptedAfter(
+        *dialog,
         QStringLiteral("There are selected Use-Cases which are derived from Requirements which are above the "
                        "Requirement \"Child\" in the tree-list.\nThis may cause circle-dependencies, which "
                        "impossibilitates the verification of all requirements.\nThose selected Use-Cases "
