@@ -32,25 +32,24 @@ bool CActor::SetFieldText(const QString& text, int fieldId, bool& handled, CReqP
     return handled;
 }
 
+QString ParameterTypeName(const CReqProject* doc, qint32 type) {
+    switch (type) {
+        case DVParameter::TypeText:
+            return doc != nullptr ? doc->GetValueName(VALUE_TYPE_TEXT) : QString();
+        case DVParameter::TypeNumber:
+            return doc != nullptr ? doc->GetValueName(VALUE_TYPE_NUMBER) : QString();
+        case DVParameter::TypeList:
+            return doc != nullptr ? doc->GetValueName(VALUE_TYPE_LIST) : QString();
+        default:
+            return QStringLiteral("Error");
+    }
+}
+
 QString CActor::ParameterText(const CReqProject* doc) const {
     QString text;
     for (const auto& parameter : m_actorParameters) {
-        QString typeName;
-        switch (parameter->m_nType) {
-            case DVParameter::TypeText:
-                typeName = doc != nullptr ? doc->GetValueName(VALUE_TYPE_TEXT) : QString();
-                break;
-            case DVParameter::TypeNumber:
-                typeName = doc != nullptr ? doc->GetValueName(VALUE_TYPE_NUMBER) : QString();
-                break;
-            case DVParameter::TypeList:
-                typeName = doc != nullptr ? doc->GetValueName(VALUE_TYPE_LIST) : QString();
-                break;
-            default:
-                typeName = QStringLiteral("Error");
-                break;
-        }
-        const QString entry = QStringLiteral("%1 (%2)").arg(parameter->m_strName, typeName);
+        const QString entry =
+            QStringLiteral("%1 (%2)").arg(parameter->m_strName, ParameterTypeName(doc, parameter->m_nType));
         text = text.isEmpty() ? entry : QStringLiteral("%1, %2").arg(text, entry);
     }
     return text;

@@ -29,3 +29,7 @@ public:
     std::vector<std::unique_ptr<CFunction>> m_functions;
     std::vector<std::unique_ptr<DVParameter>> m_actorParameters;
 };
+
+// The type name of a parameter definition ("Text", "Number", "List" as the project names them), "Error"
+// for an unknown type.
+QString ParameterTypeName(const CReqProject* doc, qint32 type);

@@ -82,6 +82,9 @@ public:
     virtual CDVColumn* FamilyColumnSet() const = 0;
     virtual void FillRow(HTREEITEM item, CDVData* object, bool withTitle);
     void StoreColumns();
+    // Stores the columns, then takes the first column of the field out of the column set and the grid
+    // (never the tree column); false when the view has none.
+    bool RemoveParameterColumn(int fieldId);
     void StoreTopObjectId();
     // Edits a link cell through the quick selection; any other cell gets the in-place editor. True when
     // a link changed.

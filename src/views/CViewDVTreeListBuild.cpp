@@ -278,6 +278,21 @@ void CViewDVTreeList::StoreColumns() {
     }
 }
 
+bool CViewDVTreeList::RemoveParameterColumn(int fieldId) {
+    if (m_grid == nullptr) {
+        return false;
+    }
+    StoreColumns();
+    // The grid goes with the column set, so that its columns keep naming the fields they show.
+    for (int i = 1; i < m_columns.ColumnCount(); ++i) {
+        if (int(m_columns.m_fieldIds[size_t(i)]) == fieldId && m_grid->DeleteColumn(i)) {
+            m_columns.RemoveColumn(i);
+            return true;
+        }
+    }
+    return false;
+}
+
 void CViewDVTreeList::StoreTopObjectId() {
     if (m_grid == nullptr) {
         return;

@@ -13,6 +13,7 @@
 #include "app/shell/CVisualStyle.h"
 #include "app/shell/DVIcons.h"
 #include "controls/treelist/TreeListColors.h"
+#include "dialogs/DVDialogEntries.h"
 #include "dialogs/Dlg_ColumnList.h"
 #include "dialogs/Dlg_Project_Options_Sheet.h"
 #include "document/CReqDoc.h"
@@ -156,6 +157,7 @@ CChildFrame* CMainFrame::FrameOf(const CViewChildDV* view) const {
 void CMainFrame::InstallViewHost() {
     CDVViewHost& host = CDVViewHost::Instance();
     host.imageList = DVIcons::ImageList();
+    InstallDialogEntries(host);
     // The menus a view shows route their commands like the ribbon's, starting at that view's window.
     host.updateCommand = [this](CViewChildDV* view, int id, CDVCommandState& state) {
         CChildFrame* frame = FrameOf(view);
