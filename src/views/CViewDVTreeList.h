@@ -130,9 +130,6 @@ public:
     // columns and rows to path and reports a failure in a message box; false then.
     void ExportView(int commandId);
     bool ExportTo(DVExportWriter::Format format, const QString& path);
-    // The row after this one in pre-order (its first child, else the next sibling of it or of an
-    // ancestor), 0 after the last.
-    HTREEITEM NextInPreOrder(HTREEITEM row) const;
 
     // Printing: the grid on pages of the printer's paper, the header on every page; only the pages of
     // the printer's page range when it has one. False when the printer could not be started.

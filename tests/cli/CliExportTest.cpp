@@ -41,7 +41,7 @@ QByteArray RawOutput(const QStringList& arguments) {
 }
 
 TEST_F(CliExport, ExamplesMatchTheirGoldenFiles) {
-    for (const QString example : {QStringLiteral("CoffeeMachine"), QStringLiteral("InfusionPump")}) {
+    for (const QString& example : {QStringLiteral("CoffeeMachine"), QStringLiteral("InfusionPump")}) {
         for (const auto& [format, suffix] :
              {std::pair{"xml", "xml"}, {"csv", "csv"}, {"csv-utf8", "utf8.csv"}}) {
             SCOPED_TRACE((example + QLatin1Char(' ') + QLatin1String(format)).toStdString());
@@ -144,7 +144,7 @@ TEST_F(CliExport, SpreadsheetReadersFindEveryText) {
     source.ForEachRow([&](const QStringList& cells) { expected.append(QJsonArray::fromStringList(cells)); });
     ASSERT_EQ(expected.size(), 5);
 
-    for (const QString format : {QStringLiteral("xml"), QStringLiteral("csv-utf8")}) {
+    for (const QString& format : {QStringLiteral("xml"), QStringLiteral("csv-utf8")}) {
         SCOPED_TRACE(format.toStdString());
         const QString out = Path(QStringLiteral("out.") + format);
         const CliRun run = RunCli({QStringLiteral("export"), project, QStringLiteral("--view"),

@@ -273,9 +273,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ExampleCase{"InfusionPump.dvx", "actors", CReqDoc::ViewActors},
                       ExampleCase{"InfusionPump.dvx", "use-cases", CReqDoc::ViewUseCases},
                       ExampleCase{"InfusionPump.dvx", "steps", CReqDoc::ViewSteps}),
-    [](const ::testing::TestParamInfo<ExampleCase>& info) {
-        QString name = QString::fromLatin1(info.param.file).section(QLatin1Char('.'), 0, 0) +
-                       QLatin1String(info.param.view);
+    [](const ::testing::TestParamInfo<ExampleCase>& test) {
+        QString name = QString::fromLatin1(test.param.file).section(QLatin1Char('.'), 0, 0) +
+                       QLatin1String(test.param.view);
         return name.remove(QLatin1Char('-')).toStdString();
     });
 
@@ -299,9 +299,10 @@ TEST_F(PrintToPdfTest, TheOverviewPrintsItsChart) {
         CReqDoc doc;
         ASSERT_TRUE(CReqDocFile(doc).OpenDocument(example).ok);
         for (const Requirement* requirement : doc.m_requirements) {
-            if (requirement->m_nParentId == 0 && requirement->m_nLinkage != Requirement::Ignore)
+            if (requirement->m_nParentId == 0 && requirement->m_nLinkage != Requirement::Ignore) {
                 EXPECT_TRUE(text.contains(requirement->m_strTitle.split(u' ').last()))
                     << requirement->m_strTitle.toStdString();
+            }
         }
         EXPECT_TRUE(text.contains(QStringLiteral("of Approvals")));
         EXPECT_TRUE(text.contains(QStringLiteral("Total Project")));
