@@ -85,16 +85,23 @@ int New(const Invocation& call) {
     });
 }
 
+// Writes to standard output; write returns false when a write failed. what names the output in the
+// message of a failure.
+int WriteToStandardOutput(const QString& what, const std::function<bool(QIODevice&)>& write) {
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly) || !write(out) || !out.flush())
+        return Fail(FileError, QStringLiteral("%1 cannot be written: %2.").arg(what, out.errorString()));
+    return Success;
+}
+
 int Dump(const Invocation& call) {
     CReqDoc doc;
     CReqDocFile file(doc);
     if (const DVFileResult opened = file.OpenDocument(call.operands[0]); !opened.ok)
         return Report(opened);
-    QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly) ||
-        !ProjectDump::Write(out, doc, file.FileFormat(), file.LinkedFileFormat()) || !out.flush())
-        return Fail(FileError, QStringLiteral("The dump cannot be written: %1.").arg(out.errorString()));
-    return Success;
+    return WriteToStandardOutput(QStringLiteral("The dump"), [&](QIODevice& out) {
+        return ProjectDump::Write(out, doc, file.FileFormat(), file.LinkedFileFormat());
+    });
 }
 
 int Resave(const Invocation& call) {
@@ -257,17 +264,13 @@ int Export(const Invocation& call) {
             return Fail(FileError, error);
         return Success;
     }
-    QFile out;
-    bool written = out.open(stdout, QIODevice::WriteOnly);
-    if (written) {
+    return WriteToStandardOutput(QStringLiteral("The export"), [&](QIODevice& out) {
+        bool written = true;
         DVExportWriter::Write(*format, source, [&](QByteArrayView bytes) {
             written = written && out.write(bytes.data(), bytes.size()) == bytes.size();
         });
-        written = written && out.flush();
-    }
-    if (!written)
-        return Fail(FileError, QStringLiteral("The export cannot be written: %1.").arg(out.errorString()));
-    return Success;
+        return written;
+    });
 }
 
 void WriteTally(DVJsonWriter& json, const PhaseTally& tally) {
@@ -294,28 +297,25 @@ int Overview(const Invocation& call) {
         return Report(opened);
     DVOverviewFigures figures;
     figures.Compute(doc);
-    QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly))
-        return Fail(FileError, QStringLiteral("The figures cannot be written: %1.").arg(out.errorString()));
-    DVJsonWriter json(out);
-    json.BeginObject();
-    json.Key("rows").BeginArray();
-    for (const DVPOData& row : figures.Rows()) {
+    return WriteToStandardOutput(QStringLiteral("The figures"), [&](QIODevice& out) {
+        DVJsonWriter json(out);
         json.BeginObject();
-        json.Key("name").String(row.strName);
-        json.Key("phases");
-        WritePhases(json, row.own);
+        json.Key("rows").BeginArray();
+        for (const DVPOData& row : figures.Rows()) {
+            json.BeginObject();
+            json.Key("name").String(row.strName);
+            json.Key("phases");
+            WritePhases(json, row.own);
+            json.EndObject();
+        }
+        json.EndArray();
+        json.Key("total");
+        WritePhases(json, figures.Total().own);
+        json.Key("sum");
+        WriteTally(json, figures.Sum());
         json.EndObject();
-    }
-    json.EndArray();
-    json.Key("total");
-    WritePhases(json, figures.Total().own);
-    json.Key("sum");
-    WriteTally(json, figures.Sum());
-    json.EndObject();
-    if (!json.Finish() || !out.flush())
-        return Fail(FileError, QStringLiteral("The figures cannot be written: %1.").arg(out.errorString()));
-    return Success;
+        return json.Finish();
+    });
 }
 
 const std::map<QString, Command>& Commands() {

@@ -33,16 +33,21 @@ bool CActor::SetFieldText(const QString& text, int fieldId, bool& handled, CReqP
 }
 
 QString ParameterTypeName(const CReqProject* doc, qint32 type) {
+    int valueName = 0;
     switch (type) {
         case DVParameter::TypeText:
-            return doc != nullptr ? doc->GetValueName(VALUE_TYPE_TEXT) : QString();
+            valueName = VALUE_TYPE_TEXT;
+            break;
         case DVParameter::TypeNumber:
-            return doc != nullptr ? doc->GetValueName(VALUE_TYPE_NUMBER) : QString();
+            valueName = VALUE_TYPE_NUMBER;
+            break;
         case DVParameter::TypeList:
-            return doc != nullptr ? doc->GetValueName(VALUE_TYPE_LIST) : QString();
+            valueName = VALUE_TYPE_LIST;
+            break;
         default:
             return QStringLiteral("Error");
     }
+    return doc != nullptr ? doc->GetValueName(valueName) : QString();
 }
 
 QString CActor::ParameterText(const CReqProject* doc) const {
