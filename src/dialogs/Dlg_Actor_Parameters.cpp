@@ -101,14 +101,19 @@ Dlg_Actor_Parameters::Dlg_Actor_Parameters(CReqDoc* doc, CActor* actor, bool fun
     connect(add, &QPushButton::clicked, this, &Dlg_Actor_Parameters::AddEntry);
     connect(edit, &QPushButton::clicked, this, &Dlg_Actor_Parameters::EditEntry);
     connect(remove, &QPushButton::clicked, this, &Dlg_Actor_Parameters::DeleteEntry);
-    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &Dlg_Actor_Parameters::EditEntry);
-    connect(m_list, &QTreeWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        if (QTreeWidgetItem* item = m_list->itemAt(at)) {
+    // A double-click or a right-click edits the row it hits.
+    const auto editItem = [this](QTreeWidgetItem* item) {
+        if (item != nullptr) {
             m_list->setCurrentItem(item);
             EditEntry();
         }
-    });
+    };
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, editItem);
+    connect(m_list, &QTreeWidget::customContextMenuRequested, this,
+            [this, editItem](const QPoint& at) { editItem(m_list->itemAt(at)); });
 }
+
+Dlg_Actor_Parameters::~Dlg_Actor_Parameters() = default;
 
 void Dlg_Actor_Parameters::OnInitPage() {
     m_bReady = m_pActor != nullptr && m_pDocument != nullptr && m_pChanged != nullptr;

@@ -24,6 +24,7 @@ public:
 
     Dlg_Actor_Parameters(CReqDoc* doc, CActor* actor, bool functionsMode, bool* changed,
                          QWidget* parent = nullptr);
+    ~Dlg_Actor_Parameters() override;
 
     bool ApplyPage() override;
 

@@ -37,7 +37,7 @@ protected:
         EXPECT_TRUE(opened);
     }
 
-    static void Approve(CDVVerificationData* object, CReqDoc& doc) {
+    void Approve(CDVVerificationData* object) {
         bool ok = false;
         object->Approve(true, &doc, false, ok, false);
         ASSERT_TRUE(ok) << object->GetTitle().toStdString();
@@ -130,8 +130,8 @@ TEST_F(ReqEditSheet, ThePhaseCombosShowTheStateAndTheLastCompletion) {
     Requirement* never = AddRequirement(QStringLiteral("Never"));
     Requirement* done = AddRequirement(QStringLiteral("Done"));
     Requirement* outOfDate = AddRequirement(QStringLiteral("Old"));
-    Approve(done, doc);
-    Approve(outOfDate, doc);
+    Approve(done);
+    Approve(outOfDate);
     outOfDate->m_approval.m_nState = CDVDevelopmentStep::OutOfDate;
     struct Case {
         Requirement* requirement;
@@ -194,10 +194,11 @@ TEST_F(ReqEditSheet, ChoosingYesChecksOnlyAndOkApproves) {
 }
 
 TEST_F(ReqEditSheet, WithdrawingTheApprovalOnOkCascadesAndRefusesTheVerification) {
+    doc.m_bImplementationPhase = false;
     Requirement* parent = AddRequirement(QStringLiteral("P"));
     Requirement* child = AddRequirement(QStringLiteral("C"), parent->m_nId);
-    Approve(parent, doc);
-    Approve(child, doc);
+    Approve(parent);
+    Approve(child);
     bool ok = false;
     child->Verify(true, &doc, false, ok, false);
     ASSERT_TRUE(ok);
@@ -215,7 +216,7 @@ TEST_F(ReqEditSheet, WithdrawingTheApprovalOnOkCascadesAndRefusesTheVerification
     EXPECT_EQ(messages.texts.last(), QStringLiteral("\"C\" cannot be verified before it has been approved!"));
 
     // The parent's withdrawal takes the child's approval along and tells so in one notice.
-    Approve(child, doc);
+    Approve(child);
     messages.Clear();
     EditInSheet(parent, [&](DlgSheet_Req_Edit& sheet) {
         sheet.Tabs()->setCurrentIndex(DlgSheet_Req_Edit::FullfillmentPage);
