@@ -61,27 +61,25 @@ void Dlg_Req_Fullfillment::OnInitPage() {
     FillPhase(m_verified, m_lastVerification, m_pObject->m_verification, VALUE_NEVER_VERIFIED);
     m_approvalDescription->setPlainText(m_pObject->m_approval.m_strDescription);
     m_verificationDescription->setPlainText(m_pObject->m_verification.m_strDescription);
-    connect(m_approved, &QComboBox::currentIndexChanged, this, &Dlg_Req_Fullfillment::OnApprovedSelected);
-    connect(m_verified, &QComboBox::currentIndexChanged, this, &Dlg_Req_Fullfillment::OnVerifiedSelected);
+    for (QComboBox* combo : {m_approved, m_verified}) {
+        connect(combo, &QComboBox::currentIndexChanged, this,
+                [this, combo](int index) { OnPhaseSelected(combo, index); });
+    }
 }
 
-void Dlg_Req_Fullfillment::OnApprovedSelected(int index) {
+void Dlg_Req_Fullfillment::OnPhaseSelected(QComboBox* combo, int index) {
+    if (index != 1) {
+        return;
+    }
+    // Checks only: the operation shows why it refuses but changes nothing.
     bool ok = true;
-    if (index == 1) {
+    if (combo == m_approved) {
         m_pObject->Approve(true, m_pDocument, false, ok, true);
-    }
-    if (!ok) {
-        m_approved->setCurrentIndex(0);
-    }
-}
-
-void Dlg_Req_Fullfillment::OnVerifiedSelected(int index) {
-    bool ok = true;
-    if (index == 1) {
+    } else {
         m_pObject->Verify(true, m_pDocument, false, ok, true);
     }
     if (!ok) {
-        m_verified->setCurrentIndex(0);
+        combo->setCurrentIndex(0);
     }
 }
 

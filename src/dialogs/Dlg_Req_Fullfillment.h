@@ -29,8 +29,7 @@ protected:
 
 private:
     void FillPhase(QComboBox* combo, QLineEdit* last, const CDVDevelopmentStep& record, int neverId);
-    void OnApprovedSelected(int index);
-    void OnVerifiedSelected(int index);
+    void OnPhaseSelected(QComboBox* combo, int index);
 
     CDVVerificationData* m_pObject;
     bool* m_pChanged;

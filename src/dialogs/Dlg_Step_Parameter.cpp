@@ -27,19 +27,6 @@ constexpr RowSpec kRows[Dlg_Step_Parameter::kLinkRows] = {
     {"Output Value Requirements:", "Edit", FIELD_OUTPUT_VALUES},
 };
 
-bool SameValues(const CReqProject* doc, const std::vector<DVParameterValue>& a,
-                const std::vector<DVParameterValue>& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (!ValuesEqual(doc, a[i], b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 Dlg_Step_Parameter::Dlg_Step_Parameter(CReqDoc* doc, CStep* step, CViewDVTreeList* view, bool* changed,
@@ -95,8 +82,8 @@ void Dlg_Step_Parameter::EditRow(int row) {
 bool Dlg_Step_Parameter::CopyDiffers() const {
     return m_pCopy->m_nActorId != m_pStep->m_nActorId || m_pCopy->m_actsOn != m_pStep->m_actsOn ||
            m_pCopy->m_callingFunctions != m_pStep->m_callingFunctions ||
-           !SameValues(m_pDocument, m_pCopy->m_inputValues, m_pStep->m_inputValues) ||
-           !SameValues(m_pDocument, m_pCopy->m_outputValues, m_pStep->m_outputValues) ||
+           !ValueArraysEqual(m_pDocument, m_pCopy->m_inputValues, m_pStep->m_inputValues) ||
+           !ValueArraysEqual(m_pDocument, m_pCopy->m_outputValues, m_pStep->m_outputValues) ||
            m_pCopy->m_strTimeRequirement != m_pStep->m_strTimeRequirement;
 }
 
