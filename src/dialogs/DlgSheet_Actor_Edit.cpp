@@ -30,6 +30,8 @@ DlgSheet_Actor_Edit::DlgSheet_Actor_Edit(const QString& caption, bool actorMode,
     auto* parameters = new Dlg_Req_Parameters(doc);
     parameters->SetContext(object, view, &m_bChanged, &m_bColumnRemoved, &m_bDefinitionsChanged);
     AddPage(parameters);
+    // Wide enough for the functions list's three columns without scrolling.
+    resize(640, 560);
 }
 
 void DlgSheet_Actor_Edit::showEvent(QShowEvent* event) {
