@@ -7,6 +7,7 @@
 #include "dialogs/Dlg_Actor_Parameters.h"
 #include "dialogs/Dlg_DVData_Description.h"
 #include "dialogs/Dlg_FunctionEdit.h"
+#include "dialogs/Dlg_QuickParSelect.h"
 #include "dialogs/Dlg_Req_Created.h"
 #include "dialogs/Dlg_Step_Parameter.h"
 #include "model/StringIds.h"
@@ -246,6 +247,62 @@ TEST_F(ActorEditSheet, AStepsActorIsSetOnOkOnlyAndItsTypeKeepsWhenTheParameterPa
         EXPECT_EQ(step->m_nType, ok ? CStep::Fork : CStep::Simple);
         EXPECT_EQ(step->m_strTimeRequirement, ok ? QStringLiteral("1 s") : QString());
     }
+}
+
+TEST_F(ActorEditSheet, AStepsInputAndOutputValuesAreSetOnOkOnly) {
+    auto addParameter = [this](int type, const char* name) {
+        auto parameter = std::make_unique<DVParameter>();
+        parameter->m_nId = ++doc.m_nLastActorParameterId;
+        parameter->m_nType = type;
+        parameter->m_strName = QString::fromLatin1(name);
+        actor->m_actorParameters.push_back(std::move(parameter));
+        return actor->m_actorParameters.back().get();
+    };
+    DVParameter* speed = addParameter(DVParameter::TypeNumber, "Speed");
+    DVParameter* mode = addParameter(DVParameter::TypeList, "Mode");
+    mode->m_items = {QStringLiteral("Auto"), QStringLiteral("Manual")};
+    CUseCase* useCase = AddUseCase(QStringLiteral("UC"));
+    CStep* step = AddStep(useCase, QStringLiteral("S"));
+    auto* view = Open<CViewUseCaseSteps>(useCase);
+    // Picks the parameter in the quick selection and enters its value in the value dialog.
+    const auto setValue = [](Dlg_Step_Parameter* page, int row, const DVParameter* parameter,
+                             const std::function<void(CDVValueList*)>& enter) {
+        WhenModal([&](QWidget* modal) {
+            auto* select = qobject_cast<Dlg_QuickSelect*>(modal);
+            ASSERT_NE(select, nullptr);
+            select->Tree()->setCurrentItem(select->FindItem(quint32(parameter->m_nId)));
+            WhenModal([&](QWidget* valuesModal) {
+                auto* values = qobject_cast<Dlg_QuickParSelect*>(valuesModal);
+                ASSERT_NE(values, nullptr);
+                enter(values->List());
+                values->accept();
+            });
+            select->accept();
+        });
+        QTest::mouseClick(page->EditButton(row), Qt::LeftButton);
+    };
+    for (const bool ok : {false, true}) {
+        SCOPED_TRACE(ok);
+        EditAll(view, step->m_nId, [&](DlgSheet_Actor_Edit& sheet) {
+            auto* page = ShowPage<Dlg_Step_Parameter>(sheet, 2);
+            setValue(page, Dlg_Step_Parameter::RowInputValues, speed,
+                     [](CDVValueList* list) { TypeValue(list, 0, QStringLiteral("5")); });
+            setValue(page, Dlg_Step_Parameter::RowOutputValues, mode,
+                     [](CDVValueList* list) { ChooseItem(list, 0, 1); });
+            EXPECT_EQ(page->RowText(Dlg_Step_Parameter::RowInputValues)->toPlainText(),
+                      QStringLiteral("Speed = 5"));
+            EXPECT_EQ(page->RowText(Dlg_Step_Parameter::RowOutputValues)->toPlainText(),
+                      QStringLiteral("Mode = Manual"));
+            EXPECT_TRUE(step->m_inputValues.empty());
+            ok ? sheet.accept() : sheet.reject();
+        });
+        ASSERT_EQ(step->m_inputValues.size(), ok ? 1u : 0u);
+        ASSERT_EQ(step->m_outputValues.size(), ok ? 1u : 0u);
+    }
+    EXPECT_EQ(step->m_inputValues[0].m_nParameterId, speed->m_nId);
+    EXPECT_EQ(step->m_inputValues[0].m_dNumber, 5.0);
+    EXPECT_EQ(step->m_outputValues[0].m_nParameterId, mode->m_nId);
+    EXPECT_EQ(step->m_outputValues[0].m_nItem, 1);
 }
 
 TEST_F(ActorEditSheet, AStepsRequirementsReachItsUseCaseOnOk) {
