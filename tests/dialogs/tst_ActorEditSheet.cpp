@@ -230,12 +230,7 @@ TEST_F(ActorEditSheet, AStepsActorIsSetOnOkOnlyAndItsTypeKeepsWhenTheParameterPa
             EXPECT_EQ(description->TypeCombo()->itemText(9), QStringLiteral("Unsuccessful End"));
             description->TypeCombo()->setCurrentIndex(CStep::Fork);
             auto* parameters = ShowPage<Dlg_Step_Parameter>(sheet, 2);
-            WhenModal([&](QWidget* modal) {
-                auto* select = qobject_cast<Dlg_QuickSelect*>(modal);
-                ASSERT_NE(select, nullptr);
-                select->FindItem(quint32(actor->m_nId))->setCheckState(0, Qt::Checked);
-                select->accept();
-            });
+            CheckInNextQuickSelect(actor->m_nId);
             QTest::mouseClick(parameters->EditButton(Dlg_Step_Parameter::RowActor), Qt::LeftButton);
             EXPECT_EQ(parameters->RowText(Dlg_Step_Parameter::RowActor)->toPlainText(),
                       QStringLiteral("Alice"));
@@ -314,12 +309,7 @@ TEST_F(ActorEditSheet, AStepsRequirementsReachItsUseCaseOnOk) {
         auto* created = ShowPage<Dlg_Req_Created>(sheet, 1);
         EXPECT_TRUE(created->EditButton(0)->isEnabled());
         EXPECT_FALSE(created->EditButton(1)->isEnabled());
-        WhenModal([&](QWidget* modal) {
-            auto* select = qobject_cast<Dlg_QuickSelect*>(modal);
-            ASSERT_NE(select, nullptr);
-            select->FindItem(quint32(requirement->m_nId))->setCheckState(0, Qt::Checked);
-            select->accept();
-        });
+        CheckInNextQuickSelect(requirement->m_nId);
         QTest::mouseClick(created->EditButton(0), Qt::LeftButton);
         EXPECT_EQ(created->ListEdit(0)->toPlainText(), QStringLiteral("R(1)"));
         EXPECT_TRUE(useCase->m_createdRequirements.empty());

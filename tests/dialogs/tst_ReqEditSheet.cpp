@@ -240,12 +240,7 @@ TEST_F(ReqEditSheet, CreatedLinksChangeThePartnerOnlyOnOk) {
         EditInSheet(three, [&](DlgSheet_Req_Edit& sheet) {
             sheet.Tabs()->setCurrentIndex(DlgSheet_Req_Edit::CreatedPage);
             Dlg_Req_Created* page = sheet.Created();
-            WhenModal([&](QWidget* modal) {
-                auto* select = qobject_cast<Dlg_QuickSelect*>(modal);
-                ASSERT_NE(select, nullptr);
-                select->FindItem(quint32(seven->m_nId))->setCheckState(0, Qt::Checked);
-                select->accept();
-            });
+            CheckInNextQuickSelect(seven->m_nId);
             QTest::mouseClick(page->EditButton(0), Qt::LeftButton);
             EXPECT_EQ(page->ListEdit(0)->toPlainText(), QStringLiteral("Seven(2)"));
             // Deferred: the partner learns of the link only at OK.
