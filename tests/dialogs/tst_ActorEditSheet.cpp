@@ -338,4 +338,23 @@ TEST_F(ActorEditSheet, AUseCaseSheetHasTheApprovalAndCreatedPages) {
     EXPECT_EQ(useCase->m_version, next);
 }
 
+TEST_F(ActorEditSheet, AUseCasesDerivedFromLinkReachesTheRequirementOnOkOnly) {
+    Requirement* requirement = AddRequirement(QStringLiteral("R"));
+    CUseCase* useCase = AddUseCase(QStringLiteral("UC"));
+    auto* view = Open<CViewUseCaseList>();
+    for (const bool ok : {false, true}) {
+        SCOPED_TRACE(ok);
+        EditAll(view, useCase->m_nId, [&](DlgSheet_Actor_Edit& sheet) {
+            auto* created = ShowPage<Dlg_Req_Created>(sheet, 2);
+            CheckInNextQuickSelect(requirement->m_nId);
+            QTest::mouseClick(created->EditButton(1), Qt::LeftButton);
+            EXPECT_EQ(created->ListEdit(1)->toPlainText(), QStringLiteral("R(1)"));
+            EXPECT_TRUE(requirement->m_createdUseCases.empty());
+            ok ? sheet.accept() : sheet.reject();
+        });
+        EXPECT_EQ(useCase->m_derivedFromRequirements, ok ? Ids({quint32(requirement->m_nId)}) : Ids({}));
+        EXPECT_EQ(requirement->m_createdUseCases, ok ? Ids({quint32(useCase->m_nId)}) : Ids({}));
+    }
+}
+
 }  // namespace
