@@ -25,6 +25,8 @@ public:
     virtual bool ValidatePage() { return true; }
     // Stores the page's settings into the document; returns whether something changed.
     virtual bool ApplyPage() = 0;
+    // Undoes what the page changed live while the sheet was open; runs when the sheet is cancelled.
+    virtual void CancelPage() {}
 
 protected:
     virtual void OnInitPage() = 0;

@@ -1,10 +1,13 @@
 #include "dialogs/DVDialogEntries.h"
 
-#include "dialogs/DlgSheet_Parameters.h"
+#include "dialogs/DlgSheet_Actor_Edit.h"
+#include "dialogs/DlgSheet_Req_Edit.h"
 #include "dialogs/Dlg_QuickSelect.h"
 #include "document/CReqDoc.h"
 #include "views/CDVViewHost.h"
 #include "views/CViewDVTreeList.h"
+
+#include <memory>
 
 namespace {
 
@@ -61,26 +64,38 @@ bool QuickSelect(CReqDoc* doc, CDVData* object, int mode, bool deferred, QWidget
     return dialog.exec() == QDialog::Accepted && dialog.Changed();
 }
 
-bool EditParameters(CViewDVTreeList* view, CDVData* object, int page, bool& parametersChanged) {
-    // The actor sheet's own pages come with the full edit sheets.
-    if (view == nullptr || object == nullptr || object->Family() == DVFamily::Function ||
-        page != CDVViewHost::SheetPageFirst) {
+std::unique_ptr<CDVEditSheet> CreateSheet(CViewDVTreeList* view, CDVData* object, int page) {
+    CReqDoc* doc = view->GetDocument();
+    const QString caption = SheetCaption(*object);
+    const DVFamily family = object->Family();
+    if (family == DVFamily::Requirement) {
+        return std::make_unique<DlgSheet_Req_Edit>(caption, static_cast<Requirement*>(object), doc, view,
+                                                   view);
+    }
+    auto sheet =
+        std::make_unique<DlgSheet_Actor_Edit>(caption, family == DVFamily::Actor, family == DVFamily::Step,
+                                              static_cast<CDVUserDefinedParList*>(object), doc, view, view);
+    sheet->SetOpenAtFunctions(page == CDVViewHost::SheetPageFunctions);
+    sheet->SetOpenAtActorParameters(page == CDVViewHost::SheetPageActorParameters);
+    return sheet;
+}
+
+bool EditSheet(CViewDVTreeList* view, CDVData* object, int page, bool& parametersChanged) {
+    if (view == nullptr || object == nullptr || object->Family() == DVFamily::Function) {
         return false;
     }
-    CReqDoc* doc = view->GetDocument();
-    DlgSheet_Parameters sheet(SheetCaption(*object), static_cast<CDVUserDefinedParList*>(object), doc, view,
-                              view);
-    const bool accepted = sheet.exec() == QDialog::Accepted;
-    parametersChanged = accepted && (sheet.ColumnRemoved() || sheet.DefinitionsChanged());
+    std::unique_ptr<CDVEditSheet> sheet = CreateSheet(view, object, page);
+    const bool accepted = sheet->exec() == QDialog::Accepted;
+    parametersChanged = accepted && (sheet->ColumnRemoved() || sheet->DefinitionsChanged());
     if (parametersChanged) {
-        RebuildOtherMatrixViews(doc, view);
+        RebuildOtherMatrixViews(view->GetDocument(), view);
     }
-    return accepted && sheet.Changed();
+    return accepted && sheet->Changed();
 }
 
 }  // namespace
 
 void InstallDialogEntries(CDVViewHost& host) {
     host.quickSelect = QuickSelect;
-    host.editSheet = EditParameters;
+    host.editSheet = EditSheet;
 }

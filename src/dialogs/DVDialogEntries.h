@@ -3,5 +3,5 @@
 struct CDVViewHost;
 
 // Fills the view host's entries that open the dialogs of this folder: the quick selection of links and
-// the edit sheet (for now the sheet of the user-defined parameters alone).
+// the edit sheets of the objects.
 void InstallDialogEntries(CDVViewHost& host);

@@ -59,6 +59,10 @@ public:
 
     void accept() override;
 
+    // The partner updates of the links a deferred selection added and removed, for the edit sheet that
+    // carries them out at its OK. The user confirmed the removals when making them.
+    void UpdatePartners(const DVIdArray& added, const DVIdArray& removed);
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -98,6 +102,7 @@ private:
     bool m_bDeferred = false;
     bool m_bChanged = false;
     bool m_bInitialised = false;
+    bool m_bRemovalsConfirmed = false;
 
     DVIdArray m_selection;
     QStringList m_aboveList;

@@ -273,6 +273,17 @@ void Dlg_QuickSelect::ApplyIdList() {
     }
 }
 
+void Dlg_QuickSelect::UpdatePartners(const DVIdArray& added, const DVIdArray& removed) {
+    m_bDeferred = false;
+    m_bRemovalsConfirmed = true;
+    for (const quint32 id : added) {
+        AddPartner(id);
+    }
+    for (const quint32 id : removed) {
+        RemovePartner(id);
+    }
+}
+
 void Dlg_QuickSelect::AddPartner(quint32 id) {
     const qint32 x = qint32(id);
     switch (m_nMode) {
@@ -316,7 +327,7 @@ void Dlg_QuickSelect::RemovePartner(quint32 id) {
             }
             break;
         case UseCaseRequirements:
-            if (!ConfirmUseCaseRequirementRemoval(id)) {
+            if (!m_bRemovalsConfirmed && !ConfirmUseCaseRequirementRemoval(id)) {
                 m_pUseCase->m_createdRequirements.push_back(id);
             } else if (!m_bDeferred) {
                 m_pDocument->RemoveRequirementOfUseCase(m_pUseCase->m_nId, x, false, false);

@@ -42,8 +42,6 @@ bool ValuesEqual(const CReqProject* doc, const DVParameterValue& a, const DVPara
     return definition != nullptr && SameValue(definition, a, b);
 }
 
-namespace {
-
 bool ValueArraysEqual(const CReqProject* doc, const std::vector<DVParameterValue>& a,
                       const std::vector<DVParameterValue>& b) {
     if (a.size() != b.size()) {
@@ -56,6 +54,8 @@ bool ValueArraysEqual(const CReqProject* doc, const std::vector<DVParameterValue
     }
     return true;
 }
+
+namespace {
 
 QString JoinTexts(const QString& text, const QString& entry, bool first) {
     return first ? entry : QStringLiteral("%1, %2").arg(text, entry);

@@ -52,3 +52,6 @@ public:
 
 // Same parameter identifier, the definition exists among the actors' parameters, same displayed text.
 bool ValuesEqual(const CReqProject* doc, const DVParameterValue& a, const DVParameterValue& b);
+// The same number of values, pairwise equal in order.
+bool ValueArraysEqual(const CReqProject* doc, const std::vector<DVParameterValue>& a,
+                      const std::vector<DVParameterValue>& b);

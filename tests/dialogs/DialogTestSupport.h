@@ -27,6 +27,16 @@ inline void WhenModal(std::function<void(QWidget*)> action) {
     });
 }
 
+// Checks the object in the next quick selection and accepts it.
+inline void CheckInNextQuickSelect(qint32 id) {
+    WhenModal([id](QWidget* modal) {
+        auto* select = qobject_cast<Dlg_QuickSelect*>(modal);
+        ASSERT_NE(select, nullptr);
+        select->FindItem(quint32(id))->setCheckState(0, Qt::Checked);
+        select->accept();
+    });
+}
+
 // The open editor of the list (closed ones linger hidden until they are deleted).
 template <typename Editor>
 Editor* OpenEditor(CDVValueList* list) {

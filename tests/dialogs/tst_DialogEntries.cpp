@@ -2,11 +2,13 @@
 #include "DialogTestSupport.h"
 
 #include "dialogs/DVDialogEntries.h"
-#include "dialogs/DlgSheet_Parameters.h"
+#include "dialogs/DlgSheet_Req_Edit.h"
 #include "dialogs/Dlg_Req_Parameters.h"
 #include "model/StringIds.h"
 #include "views/CViewTreelist.h"
 #include "views/CViewUseCaseSteps.h"
+
+#include <QTabWidget>
 
 namespace {
 
@@ -86,12 +88,13 @@ TEST_F(EditAllEntry, DeletingAParameterTakesItsColumnAndOkMarksIt) {
         auto* view = Open<CViewTreelist>();
         Select(view, requirement->m_nId);
         WhenModal([&](QWidget* modal) {
-            auto* sheet = qobject_cast<DlgSheet_Parameters*>(modal);
+            auto* sheet = qobject_cast<DlgSheet_Req_Edit*>(modal);
             ASSERT_NE(sheet, nullptr);
             EXPECT_EQ(sheet->windowTitle(), QStringLiteral("Edit Requirement A, ID=1"));
-            sheet->Page()->List()->selectRow(0);
+            sheet->Tabs()->setCurrentIndex(DlgSheet_Req_Edit::ParametersPage);
+            sheet->Parameters()->List()->selectRow(0);
             messages.answers = {DV::IDYES};
-            sheet->Page()->DeleteParameter();
+            sheet->Parameters()->DeleteParameter();
             EXPECT_EQ(FieldColumn(view, FIELD_FIRST_PARAMETER), -1);
             ok ? sheet->accept() : sheet->reject();
         });
@@ -109,11 +112,19 @@ TEST_F(EditAllEntry, DeletingAParameterTakesItsColumnAndOkMarksIt) {
     }
 }
 
-TEST_F(EditAllEntry, TheActorSheetPagesAreNotOpenedByTheParametersSheet) {
-    bool parametersChanged = false;
+TEST_F(EditAllEntry, ActorPagesAskedOfAnotherObjectOpenItsSheetAtTheFirstPage) {
     auto* view = Open<CViewTreelist>();
+    int shownPage = -1;
+    WhenModal([&](QWidget* modal) {
+        auto* sheet = qobject_cast<DlgSheet_Req_Edit*>(modal);
+        ASSERT_NE(sheet, nullptr);
+        shownPage = sheet->Tabs()->currentIndex();
+        sheet->reject();
+    });
+    bool parametersChanged = false;
     EXPECT_FALSE(CDVViewHost::Instance().editSheet(view, requirement, CDVViewHost::SheetPageFunctions,
                                                    parametersChanged));
+    EXPECT_EQ(shownPage, DlgSheet_Req_Edit::DescriptionPage);
     EXPECT_FALSE(parametersChanged);
 }
 
