@@ -84,7 +84,7 @@ qintptr CViewDVTreeList::OnTreeListNotify(DV_TreeList& control, TLNotify& notify
     Q_UNUSED(control);
     switch (notify.code) {
         case NM_RCLICK:
-            ShowContextMenu(QCursor::pos());
+            ShowContextMenu(m_grid->viewport()->mapToGlobal(notify.pt));
             return 1;
         case NM_RETURN:
             return OnEnterInCell();

@@ -7,7 +7,12 @@
 #include "views/CViewUseCaseList.h"
 #include "views/CViewUseCaseSteps.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QMenu>
+#include <QTest>
+
+#include <functional>
 
 namespace {
 
@@ -412,6 +417,35 @@ TEST_F(FamilyViewsTest, ContextMenusListTheFamilyCommandsAndDisableTheUnhandled)
     std::vector<int> disabled;
     Flatten(menu.get(), texts, disabled);
     EXPECT_TRUE(disabled.empty());
+}
+
+TEST_F(FamilyViewsTest, TheMenuKeyAndShiftF10OpenTheContextMenuUnderTheSelectedCell) {
+    AddRequirement(QStringLiteral("R1"));
+    AddRequirement(QStringLiteral("R2"));
+    CViewTreelist* view = Open<CViewTreelist>();
+    view->show();
+    DV_TreeList* grid = view->GetGrid();
+    const HTREEITEM second = grid->GetNextItem(grid->GetNextItem(0, TVGN_ROOT), TVGN_NEXT);
+    grid->SelectItem(second, TVGN_CARET);
+    QRect cell;
+    ASSERT_TRUE(grid->GetItemRect(second, &cell, false));
+    const QPoint cellBottom = grid->viewport()->mapToGlobal(cell.bottomLeft());
+
+    const std::function<void()> requests[] = {
+        [grid] {
+            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+            QApplication::sendEvent(grid->viewport(), &menuKey);
+        },
+        [grid] { QTest::keyClick(grid, Qt::Key_F10, Qt::ShiftModifier); },
+    };
+    for (const auto& request : requests) {
+        request();
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->actions().first()->text(), QStringLiteral("Edit All Requirement Parameter"));
+        EXPECT_NEAR(menu->pos().y(), cellBottom.y(), 2);
+        menu->close();
+    }
 }
 
 }  // namespace

@@ -156,6 +156,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -165,6 +166,7 @@ private:
     QString DisplayText(HTREEITEM h, int column) override;
     int DisplayImage(HTREEITEM h, int column) override;
 
+    void RequestKeyboardContextMenu();
     qintptr SendItemNotify(int code, HTREEITEM h, int column, int action = 0, const QPoint& pt = QPoint());
     bool IsItem(HTREEITEM h) const { return m_s.items.IsValid(h); }
     HTREEITEM ToParent(HTREEITEM h) const { return h == TVI_ROOT ? 0 : h; }

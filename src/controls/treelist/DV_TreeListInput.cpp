@@ -3,6 +3,7 @@
 
 #include "controls/treelist/TreeListSearch.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolTip>
@@ -221,6 +222,29 @@ void DV_TreeList::keyPressEvent(QKeyEvent* event) {
     HandleKey(event);
 }
 
+void DV_TreeList::contextMenuEvent(QContextMenuEvent* event) {
+    // A right click already asked for its menu on the press; the menu key asks here.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        RequestKeyboardContextMenu();
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+// The menu opens under the caret cell, as a right click there would, so the keyboard reaches
+// every command of the context menu.
+void DV_TreeList::RequestKeyboardContextMenu() {
+    const HTREEITEM h = IsItem(m_s.caret) && m_s.items[m_s.caret].shown ? m_s.caret : 0;
+    QPoint pt(0, 0);
+    if (h != 0) {
+        EnsureVisible(h, m_s.caretColumn);
+        const QRect cell = CellRect(h, m_s.caretColumn);
+        pt = QPoint(cell.left() + cell.height() / 2, cell.bottom());
+    }
+    SendItemNotify(NM_RCLICK, h, m_s.caretColumn, 0, pt);
+}
+
 void DV_TreeList::MoveCaret(int row, Qt::KeyboardModifiers mods) {
     if (m_s.rows.Count() == 0) {
         return;
@@ -313,6 +337,11 @@ void DV_TreeList::HandleKey(QKeyEvent* event) {
             }
             break;
         }
+        case Qt::Key_F10:
+            if (mods & Qt::ShiftModifier) {
+                RequestKeyboardContextMenu();
+            }
+            break;
         default: {
             const QString text = event->text();
             if (event->key() == Qt::Key_Space && m_s.HasStyle(TVS_CHECKBOXES) && caret) {
