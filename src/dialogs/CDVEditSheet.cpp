@@ -2,6 +2,7 @@
 
 #include "dialogs/CDVPropertyPage.h"
 #include "dialogs/DVOkCancel.h"
+#include "dialogs/DVSheetKeys.h"
 
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -13,6 +14,7 @@ CDVEditSheet::CDVEditSheet(const QString& caption, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addWidget(OkCancelButtons(this));
+    InstallPageSwitchKeys(m_tabs);
 }
 
 void CDVEditSheet::AddPage(CDVPropertyPage* page) {
@@ -32,6 +34,7 @@ void CDVEditSheet::showEvent(QShowEvent* event) {
         m_tabs->setCurrentIndex(start);
         OnCurrentChanged(start);
         connect(m_tabs, &QTabWidget::currentChanged, this, &CDVEditSheet::OnCurrentChanged);
+        FocusFirstControl(Page(start));
     }
     QDialog::showEvent(event);
 }

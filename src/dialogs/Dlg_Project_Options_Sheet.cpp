@@ -1,6 +1,7 @@
 #include "dialogs/Dlg_Project_Options_Sheet.h"
 
 #include "dialogs/CDVPropertyPage.h"
+#include "dialogs/DVSheetKeys.h"
 #include "dialogs/Dlg_Project_Columns.h"
 #include "dialogs/Dlg_Project_General.h"
 #include "dialogs/Dlg_Project_Phases.h"
@@ -28,6 +29,7 @@ Dlg_Project_Options_Sheet::Dlg_Project_Options_Sheet(CReqDoc* doc, QWidget* pare
     AddPage(new Dlg_Project_Columns(doc, Dlg_Project_Columns::Headers));
     AddPage(new Dlg_Project_ViewProperties(doc));
     connect(m_tabs, &QTabWidget::currentChanged, this, &Dlg_Project_Options_Sheet::OnCurrentChanged);
+    InstallPageSwitchKeys(m_tabs);
 }
 
 void Dlg_Project_Options_Sheet::AddPage(CDVPropertyPage* page) {
@@ -46,6 +48,7 @@ void Dlg_Project_Options_Sheet::showEvent(QShowEvent* event) {
         const int start = m_bStartAtMatrixProperties ? MatrixPage : GeneralPage;
         m_tabs->setCurrentIndex(start);
         OnCurrentChanged(start);
+        FocusFirstControl(Page(start));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "platform/DVFormat.h"
 #include "views/CViewTreelist.h"
 
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -60,7 +61,12 @@ TEST_F(ReqEditSheet, OkStampsOneVersionExactlyWhenATextOrTypeChanged) {
              QTest::keyClicks(page.Fields().comment, "x");
          },
          true},
-        {"title", [](Dlg_Req_Description& page) { QTest::keyClicks(page.Fields().title, "x"); }, true},
+        {"title",
+         [](Dlg_Req_Description& page) {
+             QTest::keyClick(page.Fields().title, Qt::Key_End);
+             QTest::keyClicks(page.Fields().title, "x");
+         },
+         true},
         {"type", [](Dlg_Req_Description& page) { page.TypeCombo()->setCurrentIndex(Requirement::Quality); },
          true},
         {"linkage", [](Dlg_Req_Description& page) { page.LinkageCombo()->setCurrentIndex(Requirement::Or); },
@@ -87,6 +93,24 @@ TEST_F(ReqEditSheet, OkStampsOneVersionExactlyWhenATextOrTypeChanged) {
     EXPECT_EQ(requirement->m_nType, Requirement::Quality);
     EXPECT_EQ(requirement->m_nLinkage, Requirement::Or);
     EXPECT_EQ(Cell(view, requirement->m_nId, 0), QStringLiteral("Ax"));
+}
+
+TEST_F(ReqEditSheet, OpensInTheTitleAndSwitchesPagesWithCtrlTabFromAnyField) {
+    Requirement* requirement = AddRequirement(QStringLiteral("A"));
+    EditInSheet(requirement, [](DlgSheet_Req_Edit& sheet) {
+        EXPECT_EQ(sheet.focusWidget(), sheet.Description()->Fields().title);
+        // The offscreen platform leaves the test's view window active; the keys need the sheet's.
+        QApplication::setActiveWindow(&sheet);
+        QPlainTextEdit* comment = sheet.Description()->Fields().comment;
+        comment->setFocus();
+        QTest::keyClick(comment, Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(sheet.Tabs()->currentIndex(), 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+        EXPECT_EQ(sheet.Tabs()->currentIndex(), DlgSheet_Req_Edit::ParametersPage);
+        EXPECT_EQ(comment->toPlainText(), QString());
+        sheet.reject();
+    });
 }
 
 TEST_F(ReqEditSheet, TheTypeIsLiveWhileOpenAndCancelPutsItBack) {
