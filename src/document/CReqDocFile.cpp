@@ -95,6 +95,13 @@ std::shared_ptr<CLinkedStorage> OpenStorage(const QStringList& candidates, QByte
     throw *firstError;
 }
 
+// A linked project file that is a bare archive becomes a compound file as soon as it loaded, so that
+// the file is what every container expects. A file that cannot be written stays as it is, read-only.
+void ConvertToCompoundFile(const CLinkedStorage& storage, const QByteArray& archive) {
+    if (!storage.IsReadOnly())
+        FailureReason([&] { storage.WriteContents(archive); });
+}
+
 // Puts the linked file's own extent and view type in place of the container's while it lives.
 class LinkedFileScope {
 public:
@@ -207,6 +214,8 @@ bool CReqDocFile::OpenLinkedProject(const QString& path, bool reportErrors) {
         else
             m_doc.m_pLinkedStorage = OpenStorage(LinkedFileCandidates(path, m_baseFolder), archive, compound);
         LoadLinkedArchive(archive, compound);
+        if (!compound)
+            ConvertToCompoundFile(*m_doc.m_pLinkedStorage, archive);
     });
     if (reason) {
         m_doc.DeleteContents();

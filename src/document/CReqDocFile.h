@@ -37,8 +37,8 @@ public:
 
     // Opens the linked project file and loads it into the document. A relative path is taken from
     // the folder of the file being opened (the current folder when none is), then from the
-    // application's folder. The file is only ever read here; a bare archive becomes a compound file
-    // when the project is saved.
+    // application's folder. A bare archive that loaded is converted into a compound file in place
+    // (unless the file is read-only).
     bool OpenLinkedProject(const QString& path, bool reportErrors);
 
     // The version strings read by the last load: the file's and, for a container, its linked file's.
