@@ -100,7 +100,11 @@ void Dlg_EmbeddedDocumentOptions::accept() {
                 QStringLiteral(
                     "Are you sure that you want to link to another project?\nUnsaved data will be lost."),
                 DV::MB_YESNO | DV::MB_ICONWARNING | DV::MB_DEFBUTTON2);
-            if (answer != DV::IDYES || !m_link.LinkProject(path)) {
+            if (answer != DV::IDYES) {
+                return;
+            }
+            if (!m_link.LinkProject(path)) {
+                // The old link is gone with the failed one.
                 UpdateControls();
                 return;
             }
