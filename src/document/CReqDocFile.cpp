@@ -159,7 +159,6 @@ DVFileResult CReqDocFile::OpenDocument(const QString& path) {
 }
 
 DVFileResult CReqDocFile::SaveDocument(const QString& path) {
-    m_linkedSaveFailure.reset();
     if (const auto reason = FailureReason([&] { CompoundFile::WriteContentsStream(path, StoreArchive()); }))
         return Failure(kDVFailedToSaveDocument, *reason);
     // The container is written, but what was edited lives in the linked file.
@@ -170,6 +169,7 @@ DVFileResult CReqDocFile::SaveDocument(const QString& path) {
 }
 
 QByteArray CReqDocFile::StoreArchive() {
+    m_linkedSaveFailure.reset();
     CArchiveWriter writer;
     CReqDocSerializer serializer(m_doc, {{}, [this] { SaveLinkedForContainer(); }});
     serializer.Store(writer);

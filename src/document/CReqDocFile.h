@@ -30,8 +30,10 @@ public:
     // Writes the document to path; the file is replaced only by a complete new one.
     DVFileResult SaveDocument(const QString& path);
 
-    // The archive of the document as SaveDocument writes it into "Contents".
+    // The archive of the document as SaveDocument writes it into "Contents". For a linked container
+    // it also writes the linked project file; LinkedSaveFailure tells why that failed.
     QByteArray StoreArchive();
+    const std::optional<QString>& LinkedSaveFailure() const { return m_linkedSaveFailure; }
     // Loads an archive into the document that DeleteContents emptied; throws CDVException.
     void LoadArchive(const QByteArray& archive);
 

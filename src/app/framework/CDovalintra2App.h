@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class CEmbeddedFrame;
 class CMainFrame;
 class QApplication;
 
@@ -29,6 +30,10 @@ public:
     static void InstallMessageBoxes();
 
 private:
+    // An embedded object in a window of its own, without the main window.
+    bool StartEmbedded(const QString& objectPath, int& exitCode);
+
     QApplication& m_app;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<CEmbeddedFrame> m_embeddedFrame;
 };
