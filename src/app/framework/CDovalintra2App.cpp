@@ -4,6 +4,7 @@
 #include "app/framework/CEmbeddedFrame.h"
 #include "app/framework/CEmbeddedRender.h"
 #include "app/framework/CHeadlessPrint.h"
+#include "app/framework/CInPlaceFrame.h"
 #include "app/framework/CMainFrame.h"
 #include "app/shell/CTransparentDialogDlg.h"
 #include "app/shell/DVIcons.h"
@@ -134,6 +135,11 @@ bool CDovalintra2App::InitInstance(const QStringList& arguments, int& exitCode) 
         QStringLiteral("Open an embedded object (created when it does not exist) in a window of its own."),
         QStringLiteral("object"));
     parser.addOption(embedding);
+    const QCommandLineOption parentWindow(
+        QStringLiteral("parent-window"),
+        QStringLiteral("With --embedding: activate the object in place inside this X11 window."),
+        QStringLiteral("winid"));
+    parser.addOption(parentWindow);
     const QCommandLineOption render(
         QStringLiteral("render"),
         QStringLiteral(
@@ -187,8 +193,19 @@ bool CDovalintra2App::InitInstance(const QStringList& arguments, int& exitCode) 
         exitCode = CEmbeddedRender::Run(parser.value(render), parser.value(output));
         return false;
     }
+    if (parser.isSet(parentWindow) && !parser.isSet(embedding)) {
+        return usageError(QStringLiteral("--parent-window goes with --embedding."));
+    }
     if (parser.isSet(embedding)) {
-        return StartEmbedded(parser.value(embedding), exitCode);
+        WId container = 0;
+        if (parser.isSet(parentWindow)) {
+            bool ok = false;
+            container = WId(parser.value(parentWindow).toULongLong(&ok, 0));
+            if (!ok || container == 0) {
+                return usageError(QStringLiteral("--parent-window needs a window id."));
+            }
+        }
+        return StartEmbedded(parser.value(embedding), container, exitCode);
     }
 
     if (!parser.isSet(noSplash)) {
@@ -218,8 +235,12 @@ bool CDovalintra2App::InitInstance(const QStringList& arguments, int& exitCode) 
     return true;
 }
 
-bool CDovalintra2App::StartEmbedded(const QString& objectPath, int& exitCode) {
-    m_embeddedFrame = CEmbeddedFrame::Open(objectPath);
+bool CDovalintra2App::StartEmbedded(const QString& objectPath, WId container, int& exitCode) {
+    if (container != 0) {
+        m_embeddedFrame = CInPlaceFrame::Open(objectPath, container);
+    } else {
+        m_embeddedFrame = CEmbeddedFrame::Open(objectPath);
+    }
     if (!m_embeddedFrame) {
         exitCode = 2;
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QWindow>
 
 #include <memory>
 
@@ -31,7 +32,8 @@ public:
 
 private:
     // An embedded object in a window of its own, without the main window.
-    bool StartEmbedded(const QString& objectPath, int& exitCode);
+    // container: the X11 window to activate it in place in, or 0.
+    bool StartEmbedded(const QString& objectPath, WId container, int& exitCode);
 
     QApplication& m_app;
     std::unique_ptr<CMainFrame> m_mainFrame;

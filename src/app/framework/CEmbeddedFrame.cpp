@@ -23,6 +23,16 @@
 #include <QMenuBar>
 
 std::unique_ptr<CEmbeddedFrame> CEmbeddedFrame::Open(const QString& objectPath) {
+    std::unique_ptr<CReqDoc> doc = LoadObject(objectPath);
+    if (!doc) {
+        return nullptr;
+    }
+    auto frame = std::unique_ptr<CEmbeddedFrame>(new CEmbeddedFrame(std::move(doc), objectPath));
+    frame->BuildMenu();
+    return frame;
+}
+
+std::unique_ptr<CReqDoc> CEmbeddedFrame::LoadObject(const QString& objectPath) {
     auto doc = std::make_unique<CReqDoc>();
     doc->m_bEmbedded = true;
     // A container inserting a new object names a file that does not exist yet.
@@ -43,7 +53,7 @@ std::unique_ptr<CEmbeddedFrame> CEmbeddedFrame::Open(const QString& objectPath) 
         doc->AdjustPhaseSelection();
     }
     doc->SetModifiedFlag(false);
-    return std::unique_ptr<CEmbeddedFrame>(new CEmbeddedFrame(std::move(doc), objectPath));
+    return doc;
 }
 
 CEmbeddedFrame::CEmbeddedFrame(std::unique_ptr<CReqDoc> doc, QString objectPath)
@@ -69,7 +79,6 @@ CEmbeddedFrame::CEmbeddedFrame(std::unique_ptr<CReqDoc> doc, QString objectPath)
         return std::vector<CDVCommandTarget*>{ActiveView(), m_documentCommands.get(), this};
     });
     InstallViewHost();
-    BuildMenu();
 }
 
 CEmbeddedFrame::~CEmbeddedFrame() {
@@ -141,6 +150,10 @@ bool CEmbeddedFrame::Update() {
         view->RenderToBitmap();
         view->StoreLayout();
     }
+    return WriteObject();
+}
+
+bool CEmbeddedFrame::WriteObject() {
     const DVFileResult result = CDovalintraSrvrItem(*m_doc).WriteObject(m_objectPath);
     if (!result.ok) {
         DVMessageBox(result.Message(), DV::MB_ICONEXCLAMATION | DV::MB_OK);

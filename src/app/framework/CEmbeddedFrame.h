@@ -41,10 +41,14 @@ public:
     bool OnUpdateCommand(int id, CDVCommandState& state) override;
 
 protected:
+    CEmbeddedFrame(std::unique_ptr<CReqDoc> doc, QString objectPath);
+    // The document of the object file; null after the failure was reported.
+    static std::unique_ptr<CReqDoc> LoadObject(const QString& objectPath);
+    // Writes the object file as it is; false after a failure was reported.
+    bool WriteObject();
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    CEmbeddedFrame(std::unique_ptr<CReqDoc> doc, QString objectPath);
     void BuildMenu();
     void InstallViewHost();
     void SaveCopyAs();
