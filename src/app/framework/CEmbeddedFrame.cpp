@@ -21,6 +21,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QTimer>
 
 std::unique_ptr<CEmbeddedFrame> CEmbeddedFrame::Open(const QString& objectPath) {
     std::unique_ptr<CReqDoc> doc = LoadObject(objectPath);
@@ -67,14 +68,14 @@ CEmbeddedFrame::CEmbeddedFrame(std::unique_ptr<CReqDoc> doc, QString objectPath)
         setWindowTitle(QStringLiteral("%1 - %2").arg(title, QFileInfo(m_objectPath).fileName()));
     });
     m_documentCommands = std::make_unique<CDocumentCommands>(
-        *m_doc, CDocumentCommands::Hooks{
-                    // One window per embedded document: a view type opens in this window.
-                    [this](CReqDoc* target) { m_mother->SwitchHostedView(target->m_nNextViewType); },
-                    [this](CReqDoc* target) {
-                        Dlg_Project_Options_Sheet sheet(target, this);
-                        return sheet.exec() == QDialog::Accepted && sheet.Changed();
-                    },
-                    [this](CReqDoc*) { ApplyProjectProperties(); }});
+        *m_doc,
+        CDocumentCommands::Hooks{// One window per embedded document: a view type opens in this window.
+                                 [this](CReqDoc* target) { SwitchLater(target->m_nNextViewType); },
+                                 [this](CReqDoc* target) {
+                                     Dlg_Project_Options_Sheet sheet(target, this);
+                                     return sheet.exec() == QDialog::Accepted && sheet.Changed();
+                                 },
+                                 [this](CReqDoc*) { ApplyProjectProperties(); }});
     m_commands->SetChain([this] {
         return std::vector<CDVCommandTarget*>{ActiveView(), m_documentCommands.get(), this};
     });
@@ -132,11 +133,16 @@ void CEmbeddedFrame::InstallViewHost() {
     host.keysOf = [this](int id) {
         return m_commands->HasAction(id) ? m_commands->Action(id)->shortcuts() : QList<QKeySequence>();
     };
-    host.openNewWindow = [this](CReqDoc* doc) { m_mother->SwitchHostedView(doc->m_nNextViewType); };
+    host.openNewWindow = [this](CReqDoc* doc) { SwitchLater(doc->m_nNextViewType); };
     host.switchViewType = [this](CViewChildDV*, int viewType) { m_mother->SwitchHostedView(viewType); };
     host.resizeFrameClient = [this](CViewChildDV*, int width, int height) {
         resize(QSize(width, height) + (size() - m_mother->size()));
     };
+}
+
+void CEmbeddedFrame::SwitchLater(int viewType) {
+    // The view asking for the window is the one replaced: it must have returned first.
+    QTimer::singleShot(0, this, [this, viewType] { m_mother->SwitchHostedView(viewType); });
 }
 
 void CEmbeddedFrame::OnInitialUpdate() {

@@ -52,6 +52,8 @@ private:
     void BuildMenu();
     void InstallViewHost();
     void SaveCopyAs();
+    // Opening "another window" of a view type switches this window's view instead.
+    void SwitchLater(int viewType);
     void ApplyProjectProperties();
 
     std::unique_ptr<CReqDoc> m_doc;

@@ -8,6 +8,7 @@
 #include "document/CReqDocFile.h"
 #include "support/DVTestSupport.h"
 #include "views/CViewChildDV.h"
+#include "views/CViewDVTreeList.h"
 #include "views/CViewMotherDV.h"
 #include "views/DVCommandIds.h"
 
@@ -122,6 +123,20 @@ TEST_F(EmbeddedServerTest, OverviewPictureIsTheChartAtTheExtentAndTheViewTypeIsK
     EXPECT_FALSE(optionsOpened);
     EXPECT_EQ(frame->ActiveView()->ViewType(), CReqDoc::ViewOverview);
     EXPECT_NEAR(frame->ActiveView()->width(), extent.cx * dpi / 2540.0, 2);
+}
+
+TEST_F(EmbeddedServerTest, UseCaseStepsAndViewCommandsOpenInTheSameWindow) {
+    Start();
+    frame->Commands().UpdateActions();
+    frame->Commands().Action(32775)->trigger();  // the document's "Use Cases"
+    QCoreApplication::processEvents();
+    ASSERT_EQ(frame->ActiveView()->ViewType(), CReqDoc::ViewUseCases);
+    CTreeListCtrl* grid = static_cast<CViewDVTreeList*>(frame->ActiveView())->GetGrid();
+    grid->SelectItem(grid->GetItemOfRow(0), TVGN_CARET);
+    frame->Commands().Action(DVCmd::EditUseCaseSteps)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame->ActiveView()->ViewType(), CReqDoc::ViewSteps);
+    EXPECT_EQ(frame->Document().m_nStepsUseCaseId, frame->Document().m_useCases.first()->m_nId);
 }
 
 TEST_F(EmbeddedServerTest, UnreadableObjectIsReportedAndNotOpened) {
