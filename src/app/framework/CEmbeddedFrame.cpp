@@ -80,6 +80,7 @@ CEmbeddedFrame::CEmbeddedFrame(std::unique_ptr<CReqDoc> doc, QString objectPath)
         return std::vector<CDVCommandTarget*>{ActiveView(), m_documentCommands.get(), this};
     });
     InstallViewHost();
+    AddAccelerators();
 }
 
 CEmbeddedFrame::~CEmbeddedFrame() {
@@ -103,6 +104,9 @@ void CEmbeddedFrame::BuildMenu() {
     update->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addAction(update);
     file->addAction(m_commands->Action(ID_FILE_SAVE_COPY_AS, QStringLiteral("Save Copy &As...")));
+}
+
+void CEmbeddedFrame::AddAccelerators() {
     // The keys of the server's accelerators: editing in the view as in the main window.
     const struct {
         QKeySequence key;

@@ -49,7 +49,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The server menu of the window of its own.
     void BuildMenu();
+    void AddAccelerators();
     void InstallViewHost();
     void SaveCopyAs();
     // Opening "another window" of a view type switches this window's view instead.

@@ -2,6 +2,7 @@
 
 #include "app/framework/CDVCommandManager.h"
 #include "app/framework/CInPlaceContainerWindow.h"
+#include "app/framework/CommandIds.h"
 #include "app/shell/DVIcons.h"
 #include "document/CReqDoc.h"
 #include "views/CDVViewHost.h"
@@ -9,6 +10,7 @@
 #include "views/DVCommandIds.h"
 
 #include <QCoreApplication>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -39,6 +41,7 @@ CInPlaceFrame::CInPlaceFrame(std::unique_ptr<CReqDoc> doc, QString objectPath)
     // The container decides the size of the frame.
     CDVViewHost::Instance().resizeFrameClient = nullptr;
     BuildToolBar();
+    BuildInPlaceMenu();
     statusBar()->setSizeGripEnabled(true);
     QAction* escape = Commands().Action(ID_END_IN_PLACE, QStringLiteral("End In-Place Editing"));
     escape->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -65,6 +68,20 @@ void CInPlaceFrame::BuildToolBar() {
         action->setIcon(DVIcons::ViewTypeIcon(entry.viewType));
         toolBar->addAction(action);
     }
+}
+
+void CInPlaceFrame::BuildInPlaceMenu() {
+    // The commands a container would merge into its own menu, here in the frame's.
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(Commands().Action(DVCmd::Cut, QStringLiteral("Cu&t")));
+    edit->addAction(Commands().Action(DVCmd::CopySelected, QStringLiteral("&Copy")));
+    edit->addAction(Commands().Action(DVCmd::Paste, QStringLiteral("&Paste")));
+    menuBar()->addAction(
+        Commands().Action(CommandIds::ID_PROJECT_PROPERTIES, QStringLiteral("&Project Properties")));
+    menuBar()->addAction(Commands().Action(DVCmd::ColumnEdit, QStringLiteral("&Column Properties")));
+    // Nobody handles the hint, so it stays disabled: it only points to the context menus.
+    menuBar()->addAction(Commands().Action(
+        ID_RIGHT_CLICK_HINT, QStringLiteral("<Right click within embedded document for more options>")));
 }
 
 bool CInPlaceFrame::EndInPlace() {

@@ -16,6 +16,7 @@ class CInPlaceFrame : public CEmbeddedFrame {
 public:
     // The command of the Escape key while in place.
     static constexpr int ID_END_IN_PLACE = 32769;
+    static constexpr int ID_RIGHT_CLICK_HINT = 32864;
 
     // Loads the object and places the frame inside the window containerWindow (an X11 window id);
     // null after a failure was reported.
@@ -31,6 +32,7 @@ public:
 private:
     CInPlaceFrame(std::unique_ptr<CReqDoc> doc, QString objectPath);
     void BuildToolBar();
+    void BuildInPlaceMenu();
 
     std::unique_ptr<CInPlaceContainerWindow> m_container;
 };
