@@ -139,6 +139,17 @@ TEST_F(EmbeddedServerTest, UseCaseStepsAndViewCommandsOpenInTheSameWindow) {
     EXPECT_EQ(frame->Document().m_nStepsUseCaseId, frame->Document().m_useCases.first()->m_nId);
 }
 
+TEST_F(EmbeddedServerTest, UpdateCollectsTheColumnLayoutOfTheView) {
+    Start();
+    CTreeListCtrl* grid = static_cast<CViewDVTreeList*>(frame->ActiveView())->GetGrid();
+    grid->SetColumnWidth(1, 123);
+    ASSERT_TRUE(frame->Update());
+    CReqDoc reread;
+    CReqDocFile(reread).LoadArchive(CEmbeddedObjectFile::Read(objectPath).contents);
+    ASSERT_GT(reread.m_colsRequirements.m_widths.size(), 1u);
+    EXPECT_EQ(reread.m_colsRequirements.m_widths[1], 123);
+}
+
 TEST_F(EmbeddedServerTest, UnreadableObjectIsReportedAndNotOpened) {
     QFile file(objectPath);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
