@@ -49,6 +49,14 @@ std::unique_ptr<CReqDoc> CEmbeddedFrame::LoadObject(const QString& objectPath) {
                 DV::MB_ICONEXCLAMATION | DV::MB_OK);
             return nullptr;
         }
+        // The picture is drawn at the extent: one from a damaged or foreign file must not ask for a
+        // picture of many gigabytes.
+        constexpr qint32 kLargestSide = 200000;  // 2 m
+        for (DVSize* extent : {&doc->m_sizeExtent, &doc->m_sizeExtentShown}) {
+            if (extent->cx > kLargestSide || extent->cy > kLargestSide) {
+                *extent = CReqDoc().m_sizeExtent;
+            }
+        }
         doc->m_nNextViewType = doc->m_nViewType;
         doc->m_nNextStepsUseCaseId = doc->m_nStepsUseCaseId;
         doc->AdjustPhaseSelection();

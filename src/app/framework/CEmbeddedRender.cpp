@@ -2,7 +2,6 @@
 
 #include "app/framework/CDovalintraSrvrItem.h"
 #include "app/framework/CEmbeddedFrame.h"
-#include "document/CEmbeddedObjectFile.h"
 #include "document/DVLinkedFileChooser.h"
 #include "platform/DVMessageBox.h"
 #include "views/CViewMotherDV.h"
@@ -36,13 +35,12 @@ int Run(const QString& objectPath, const QString& picturePath) {
     frame->MotherView()->Activate();
     QCoreApplication::processEvents();
     CReqDoc& doc = frame->Document();
-    DVSize pictureExtent;
-    const QImage picture = CDovalintraSrvrItem(doc).Draw(pictureExtent);
+    DVSize reported;
+    const QImage picture = CDovalintraSrvrItem(doc).Draw(reported);
     if (picture.isNull() || !picture.save(picturePath, "PNG")) {
         std::fprintf(stderr, "The picture could not be written to \"%s\".\n", qPrintable(picturePath));
         return 2;
     }
-    const DVSize reported = CEmbeddedObjectFile::ReportedExtent(doc.m_sizeExtent, pictureExtent);
     std::printf("%d %d\n", reported.cx, reported.cy);
     std::fflush(stdout);
     // Nothing of the object changes by drawing it.

@@ -81,9 +81,11 @@ TEST_F(EmbeddedServerTest, NewObjectOpensTheOptionsAndUpdateWritesProjectPicture
     EXPECT_EQ(reread.m_requirements.at(0)->m_strTitle, QStringLiteral("Edited in the server"));
     const QImage picture = PictureOf(object);
     ASSERT_FALSE(picture.isNull());
-    // The picture is the view's, at the size of its grid; the extent is the document's.
-    EXPECT_NEAR(picture.width(), frame->ActiveView()->width(), 4);
-    EXPECT_NEAR(picture.height(), frame->ActiveView()->height(), 4);
+    // The picture is the view's at the top left of the extent; the extent is the document's.
+    const qreal dpi = frame->ActiveView()->logicalDpiX();
+    EXPECT_NEAR(picture.width(), doc.m_sizeExtent.cx * dpi / 2540.0, 1);
+    EXPECT_NEAR(picture.height(), doc.m_sizeExtent.cy * dpi / 2540.0, 1);
+    EXPECT_NEAR(picture.width(), frame->ActiveView()->width(), 1);
     EXPECT_EQ(object.extent, doc.m_sizeExtent);
     EXPECT_GT(object.extent.cx, 3000);
 }
@@ -95,6 +97,7 @@ TEST_F(EmbeddedServerTest, ExtentOfThirtyMillimetresOrLessIsNotReported) {
     QCoreApplication::processEvents();
     doc.m_sizeExtent = {3000, 20000};
     ASSERT_TRUE(frame->Update());
+    // The picture is the view's own, and its size is what the container is told.
     const CEmbeddedObjectFile object = CEmbeddedObjectFile::Read(objectPath);
     const QImage picture = PictureOf(object);
     ASSERT_FALSE(picture.isNull());
@@ -148,6 +151,20 @@ TEST_F(EmbeddedServerTest, UpdateCollectsTheColumnLayoutOfTheView) {
     CReqDocFile(reread).LoadArchive(CEmbeddedObjectFile::Read(objectPath).contents);
     ASSERT_GT(reread.m_colsRequirements.m_widths.size(), 1u);
     EXPECT_EQ(reread.m_colsRequirements.m_widths[1], 123);
+}
+
+TEST_F(EmbeddedServerTest, HugeStoredExtentOpensAtTheDefaultExtent) {
+    CReqDoc project;
+    project.CreateDefaultContent();
+    project.m_sizeExtent = {2000000000, 2000000000};
+    CEmbeddedObjectFile object;
+    object.contents = CReqDocFile(project).StoreArchive();
+    object.Write(objectPath);
+    Start();
+    // The view follows its window, so the extent comes back through whole pixels.
+    EXPECT_NEAR(frame->Document().m_sizeExtent.cx, 19000, 30);
+    EXPECT_NEAR(frame->Document().m_sizeExtent.cy, 10000, 30);
+    EXPECT_LT(frame->width(), 2000);
 }
 
 TEST_F(EmbeddedServerTest, UnreadableObjectIsReportedAndNotOpened) {
