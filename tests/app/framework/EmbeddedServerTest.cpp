@@ -147,6 +147,17 @@ TEST_F(EmbeddedServerTest, UpdateCollectsTheColumnLayoutOfTheView) {
     CTreeListCtrl* grid = static_cast<CViewDVTreeList*>(frame->ActiveView())->GetGrid();
     grid->SetColumnWidth(1, 123);
     ASSERT_TRUE(frame->Update());
+    // The column choice opens in the embedded window as in the main window's.
+    bool chooserOpened = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            chooserOpened = true;
+            dialog->reject();
+        }
+    });
+    frame->Commands().UpdateActions();
+    frame->Commands().Action(DVCmd::ChooseColumns)->trigger();
+    EXPECT_TRUE(chooserOpened);
     CReqDoc reread;
     CReqDocFile(reread).LoadArchive(CEmbeddedObjectFile::Read(objectPath).contents);
     ASSERT_GT(reread.m_colsRequirements.m_widths.size(), 1u);
