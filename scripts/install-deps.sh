@@ -4,12 +4,12 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  libgsf-1-dev
+  libgsf-1-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   python3 python3-olefile
   poppler-utils
-  xvfb xauth
+  xvfb xauth xdotool x11-utils
 )
 missing=()
 for p in "${packages[@]}"; do

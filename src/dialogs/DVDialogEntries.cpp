@@ -2,6 +2,7 @@
 
 #include "dialogs/DlgSheet_Actor_Edit.h"
 #include "dialogs/DlgSheet_Req_Edit.h"
+#include "dialogs/Dlg_ColumnList.h"
 #include "dialogs/Dlg_QuickSelect.h"
 #include "document/CReqDoc.h"
 #include "views/CDVViewHost.h"
@@ -93,9 +94,17 @@ bool EditSheet(CViewDVTreeList* view, CDVData* object, int page, bool& parameter
     return accepted && sheet->Changed();
 }
 
+bool ChooseColumns(CViewDVTreeList* view, bool& keepWidths) {
+    Dlg_ColumnList dialog(view->GetDocument(), view, view->window());
+    const bool changed = dialog.exec() == QDialog::Accepted && dialog.Changed();
+    keepWidths = dialog.KeepWidths();
+    return changed;
+}
+
 }  // namespace
 
 void InstallDialogEntries(CDVViewHost& host) {
     host.quickSelect = QuickSelect;
     host.editSheet = EditSheet;
+    host.chooseColumns = ChooseColumns;
 }

@@ -95,6 +95,13 @@ std::shared_ptr<CLinkedStorage> OpenStorage(const QStringList& candidates, QByte
     throw *firstError;
 }
 
+// A linked project file that is a bare archive becomes a compound file as soon as it loaded, so that
+// the file is what every container expects. A file that cannot be written stays as it is, read-only.
+void ConvertToCompoundFile(const CLinkedStorage& storage, const QByteArray& archive) {
+    if (!storage.IsReadOnly())
+        FailureReason([&] { storage.WriteContents(archive); });
+}
+
 // Puts the linked file's own extent and view type in place of the container's while it lives.
 class LinkedFileScope {
 public:
@@ -152,7 +159,6 @@ DVFileResult CReqDocFile::OpenDocument(const QString& path) {
 }
 
 DVFileResult CReqDocFile::SaveDocument(const QString& path) {
-    m_linkedSaveFailure.reset();
     if (const auto reason = FailureReason([&] { CompoundFile::WriteContentsStream(path, StoreArchive()); }))
         return Failure(kDVFailedToSaveDocument, *reason);
     // The container is written, but what was edited lives in the linked file.
@@ -163,6 +169,7 @@ DVFileResult CReqDocFile::SaveDocument(const QString& path) {
 }
 
 QByteArray CReqDocFile::StoreArchive() {
+    m_linkedSaveFailure.reset();
     CArchiveWriter writer;
     CReqDocSerializer serializer(m_doc, {{}, [this] { SaveLinkedForContainer(); }});
     serializer.Store(writer);
@@ -207,6 +214,8 @@ bool CReqDocFile::OpenLinkedProject(const QString& path, bool reportErrors) {
         else
             m_doc.m_pLinkedStorage = OpenStorage(LinkedFileCandidates(path, m_baseFolder), archive, compound);
         LoadLinkedArchive(archive, compound);
+        if (!compound)
+            ConvertToCompoundFile(*m_doc.m_pLinkedStorage, archive);
     });
     if (reason) {
         m_doc.DeleteContents();

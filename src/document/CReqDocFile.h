@@ -30,15 +30,17 @@ public:
     // Writes the document to path; the file is replaced only by a complete new one.
     DVFileResult SaveDocument(const QString& path);
 
-    // The archive of the document as SaveDocument writes it into "Contents".
+    // The archive of the document as SaveDocument writes it into "Contents". For a linked container
+    // it also writes the linked project file; LinkedSaveFailure tells why that failed.
     QByteArray StoreArchive();
+    const std::optional<QString>& LinkedSaveFailure() const { return m_linkedSaveFailure; }
     // Loads an archive into the document that DeleteContents emptied; throws CDVException.
     void LoadArchive(const QByteArray& archive);
 
     // Opens the linked project file and loads it into the document. A relative path is taken from
     // the folder of the file being opened (the current folder when none is), then from the
-    // application's folder. The file is only ever read here; a bare archive becomes a compound file
-    // when the project is saved.
+    // application's folder. A bare archive that loaded is converted into a compound file in place
+    // (unless the file is read-only).
     bool OpenLinkedProject(const QString& path, bool reportErrors);
 
     // The version strings read by the last load: the file's and, for a container, its linked file's.

@@ -99,13 +99,12 @@ void OpenForReading(const QString& path, QFile& file) {
         ThrowReadError(path, file);
 }
 
-// The first child stream named "Contents" in any letter case, or null.
-GsfPtr<GsfInput> FindContentsStream(GsfInfile* root) {
+// The first child stream of that name in any letter case, or null.
+GsfPtr<GsfInput> FindStream(GsfInfile* root, const char* streamName) {
     const int count = gsf_infile_num_children(root);
     for (int i = 0; i < count; ++i) {
         const char* name = gsf_infile_name_by_index(root, i);
-        if (!name ||
-            QString::fromUtf8(name).compare(QLatin1String(kContentsStream), Qt::CaseInsensitive) != 0)
+        if (!name || QString::fromUtf8(name).compare(QLatin1String(streamName), Qt::CaseInsensitive) != 0)
             continue;
         GsfPtr<GsfInput> child(gsf_infile_child_by_index(root, i));
         if (child && !(GSF_IS_INFILE(child.get()) && gsf_infile_num_children(GSF_INFILE(child.get())) >= 0))
@@ -119,10 +118,11 @@ CFileException Damaged(const QString& name, const char* what) {
                           QStringLiteral("%1 is damaged: %2.").arg(Quoted(name), QLatin1String(what)));
 }
 
-// The "Contents" of the compound file that image holds; openSource makes the library's input on it once
-// the screen passed it. name is the file's name for the reasons.
+// The stream streamName of the compound file that image holds; openSource makes the library's input on
+// it once the screen passed it. name is the file's name for the reasons.
 template <typename OpenSource>
-QByteArray ReadCompoundContents(QIODevice& image, const QString& name, OpenSource openSource) {
+QByteArray ReadCompoundStream(QIODevice& image, const QString& name, const char* streamName,
+                              OpenSource openSource) {
     const char* const unreadableStructure = "its compound-file structure cannot be read";
     const char* const unreadableContents = "its project data cannot be read";
     GsfSession session;
@@ -132,12 +132,16 @@ QByteArray ReadCompoundContents(QIODevice& image, const QString& name, OpenSourc
     const GsfPtr<GsfInfile> root(gsf_infile_msole_new(source.get(), nullptr));
     if (!root)
         throw Damaged(name, unreadableStructure);
-    const GsfPtr<GsfInput> stream = FindContentsStream(root.get());
+    const GsfPtr<GsfInput> stream = FindStream(root.get(), streamName);
     if (!stream && session.HasMessages())
         throw Damaged(name, unreadableStructure);
-    if (!stream)
+    if (!stream && qstrcmp(streamName, kContentsStream) == 0)
         throw CFileException(CFileException::missingContents,
                              QStringLiteral("%1 is not a project file.").arg(Quoted(name)));
+    if (!stream)
+        throw CFileException(
+            CFileException::missingContents,
+            QStringLiteral("%1 has no stream \"%2\".").arg(Quoted(name), QLatin1String(streamName)));
     // A stream cannot be larger than the file that holds it.
     const gsf_off_t size = gsf_input_size(stream.get());
     if (size < 0 || size > gsf_input_size(source.get()))
@@ -178,7 +182,7 @@ QByteArray ReadContentsStream(const QString& path, bool* wasCompound) {
     if (wasCompound)
         *wasCompound = compound;
     if (compound)
-        return ReadCompoundContents(file, path, [&] { return InputOf(file, path); });
+        return ReadCompoundStream(file, path, kContentsStream, [&] { return InputOf(file, path); });
     QByteArray whole = signature + file.readAll();
     if (file.error() != QFileDevice::NoError)
         ThrowReadError(path, file);
@@ -194,13 +198,26 @@ QByteArray ReadContents(QByteArrayView fileImage, const QString& displayName, bo
     QByteArray bytes = QByteArray::fromRawData(fileImage.data(), fileImage.size());
     QBuffer image(&bytes);
     image.open(QIODevice::ReadOnly);
-    return ReadCompoundContents(image, displayName, [&] {
+    return ReadCompoundStream(image, displayName, kContentsStream, [&] {
         return GsfPtr<GsfInput>(
             gsf_input_memory_new(reinterpret_cast<const guint8*>(fileImage.data()), fileImage.size(), FALSE));
     });
 }
 
 void WriteContentsStream(const QString& path, QByteArrayView contents) {
+    WriteStreams(path, {{kContentsStream, contents}});
+}
+
+QByteArray ReadStream(const QString& path, const char* streamName) {
+    QFile file;
+    OpenForReading(path, file);
+    if (file.read(kCompoundSignature.size()) != kCompoundSignature)
+        throw CFileException(CFileException::corrupt,
+                             QStringLiteral("%1 is not a compound file.").arg(Quoted(path)));
+    return ReadCompoundStream(file, path, streamName, [&] { return InputOf(file, path); });
+}
+
+void WriteStreams(const QString& path, const std::vector<Stream>& streams) {
     // The library writes straight into the new file, so that a large project is not held twice.
     DVAtomicFile::Replace(path, [&](int fd) {
         GsfSession session;
@@ -216,15 +233,20 @@ void WriteContentsStream(const QString& path, QByteArrayView contents) {
         GsfPtr<GsfOutput> sink(gsf_output_stdio_new_FILE(QFile::encodeName(path).constData(), file, TRUE));
         GsfPtr<GsfOutfile> root(sink ? gsf_outfile_msole_new_full(sink.get(), kBigBlockSize, kSmallBlockSize)
                                      : nullptr);
-        GsfPtr<GsfOutput> stream(root ? gsf_outfile_new_child(root.get(), kContentsStream, FALSE) : nullptr);
         errno = 0;
-        const bool written =
-            stream &&
-            (contents.isEmpty() || gsf_output_write(stream.get(), size_t(contents.size()),
-                                                    reinterpret_cast<const guint8*>(contents.data()))) &&
-            gsf_output_close(stream.get()) && gsf_output_close(GSF_OUTPUT(root.get())) &&
-            (gsf_output_is_closed(sink.get()) || gsf_output_close(sink.get())) && fflush(file) == 0 &&
-            !ferror(file);
+        bool written = root != nullptr;
+        for (const Stream& entry : streams) {
+            GsfPtr<GsfOutput> stream(written ? gsf_outfile_new_child(root.get(), entry.name, FALSE)
+                                             : nullptr);
+            written = stream &&
+                      (entry.bytes.isEmpty() ||
+                       gsf_output_write(stream.get(), size_t(entry.bytes.size()),
+                                        reinterpret_cast<const guint8*>(entry.bytes.data()))) &&
+                      gsf_output_close(stream.get());
+        }
+        written = written && gsf_output_close(GSF_OUTPUT(root.get())) &&
+                  (gsf_output_is_closed(sink.get()) || gsf_output_close(sink.get())) && fflush(file) == 0 &&
+                  !ferror(file);
         if (!written)
             DVAtomicFile::ThrowSystemError(path, errno != 0 ? errno : EIO);
     });

@@ -4,6 +4,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <vector>
+
 // The project file on disk: a compound file whose root storage holds the archive as the stream
 // "Contents". This is the only place that knows the compound-file library. Failures throw
 // CFileException with a reason that names the file.
@@ -20,5 +22,18 @@ QByteArray ReadContents(QByteArrayView fileImage, const QString& displayName, bo
 // file is written completely beside the old one and renamed over it, so that a failed save leaves
 // the old file as it was.
 void WriteContentsStream(const QString& path, QByteArrayView contents);
+
+// One named stream of the root storage.
+struct Stream {
+    const char* name;
+    QByteArrayView bytes;
+};
+
+// The stream of that name (in any letter case) of the compound file at path; throws when the file is
+// no compound file or has no such stream.
+QByteArray ReadStream(const QString& path, const char* streamName);
+
+// Replaces the file at path by a compound file holding the streams, in the same safe way.
+void WriteStreams(const QString& path, const std::vector<Stream>& streams);
 
 }  // namespace CompoundFile

@@ -68,6 +68,18 @@ void CViewMotherDV::DestroyHostedView() {
     }
 }
 
+void CViewMotherDV::SwitchHostedView(int viewType) {
+    if (!m_hosted) {
+        return;
+    }
+    DestroyHostedView();
+    m_pDocument->m_nNextViewType = viewType;
+    if (CViewChildDV* view = CreateHostedView(true)) {
+        view->setFocus();
+        view->OnFirstActivation();
+    }
+}
+
 void CViewMotherDV::Activate() {
     if (m_hosted) {
         m_hosted->OnFirstActivation();

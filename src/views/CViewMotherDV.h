@@ -30,6 +30,9 @@ public:
     CViewChildDV* CreateHostedView(bool initialUpdate);
     // Drops the hosted view from the document and destroys it.
     void DestroyHostedView();
+    // Replaces the hosted view by one of the view type, initialised and activated; nothing before the
+    // first creation.
+    void SwitchHostedView(int viewType);
     // The window was activated: the hosted view's first activation.
     void Activate();
 

@@ -58,15 +58,8 @@ void CChildFrame::UpdateModified() {
 }
 
 void CChildFrame::SwitchViewType(int viewType) {
-    if (GetActiveView() == nullptr || m_pMotherView == nullptr) {
-        return;
-    }
-    m_pMotherView->DestroyHostedView();
-    m_pDocument->m_nNextViewType = viewType;
-    CViewChildDV* view = m_pMotherView->CreateHostedView(true);
-    if (view != nullptr) {
-        view->setFocus();
-        view->OnFirstActivation();
+    if (m_pMotherView != nullptr) {
+        m_pMotherView->SwitchHostedView(viewType);
     }
 }
 

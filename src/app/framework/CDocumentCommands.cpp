@@ -1,7 +1,14 @@
 #include "app/framework/CDocumentCommands.h"
 
 #include "app/framework/CommandIds.h"
+#include "dialogs/Dlg_EmbeddedDocumentOptions.h"
+#include "dialogs/Dlg_Project_Options_Sheet.h"
 #include "document/CReqDoc.h"
+#include "document/CReqDocLink.h"
+#include "views/CDVViewHost.h"
+#include "views/CViewChildDV.h"
+
+#include <QApplication>
 
 using namespace CommandIds;
 
@@ -18,11 +25,15 @@ bool CDocumentCommands::OnUpdateCommand(int id, CDVCommandState& state) {
             state.enabled = !m_doc.IsEmbedded();
             state.checked = m_doc.m_bSaveColumnsAutomatically || m_doc.IsEmbedded();
             return true;
+        // Only an embedded document links project files.
         case ID_LINK_PROJECT:
+            state.enabled = m_doc.IsEmbedded() && !m_doc.m_bLinked;
+            return true;
         case ID_UNLINK_PROJECT:
+            state.enabled = m_doc.IsEmbedded() && m_doc.m_bLinked;
+            return true;
         case DVCmd::EmbeddedDocument:
-            // Only an embedded document links project files.
-            state.enabled = false;
+            state.enabled = m_doc.IsEmbedded();
             return true;
         default:
             return false;
@@ -49,6 +60,15 @@ bool CDocumentCommands::OnCommand(int id) {
         case ID_PROJECT_PROPERTIES:
             ProjectProperties();
             return true;
+        case ID_LINK_PROJECT:
+            Link().LoadAndLink();
+            return true;
+        case ID_UNLINK_PROJECT:
+            Link().Unlink();
+            return true;
+        case DVCmd::EmbeddedDocument:
+            EmbeddedDocumentOptions();
+            return true;
         default:
             return false;
     }
@@ -64,12 +84,43 @@ void CDocumentCommands::OpenWindowOfType(int viewType) {
 }
 
 void CDocumentCommands::ProjectProperties() {
-    if (!m_hooks.projectProperties || !m_hooks.projectProperties(&m_doc)) {
-        return;
+    if (m_hooks.projectProperties && m_hooks.projectProperties(&m_doc)) {
+        ApplyProjectProperties();
     }
+}
+
+void CDocumentCommands::ApplyProjectProperties() {
     m_doc.AdjustPhaseSelection();
     if (m_hooks.applyProjectProperties) {
         m_hooks.applyProjectProperties(&m_doc);
     }
     m_doc.SetModifiedFlag(true);
+}
+
+CReqDocLink CDocumentCommands::Link() {
+    return CReqDocLink(m_doc, [this] {
+        auto* view = dynamic_cast<CViewChildDV*>(m_doc.m_pChildView);
+        const auto& switchType = CDVViewHost::Instance().switchViewType;
+        if (view != nullptr && switchType) {
+            switchType(view, CReqDoc::ViewUseCases);
+        }
+    });
+}
+
+void CDocumentCommands::EmbeddedDocumentOptions() {
+    if (!m_doc.IsEmbedded()) {
+        return;
+    }
+    CReqDocLink link = Link();
+    Dlg_EmbeddedDocumentOptions dialog(
+        m_doc, link,
+        [this](QWidget* parent) {
+            // The settings used while linked are on the sheet's "Matrix Properties" page.
+            Dlg_Project_Options_Sheet sheet(&m_doc, parent, true);
+            if (sheet.exec() == QDialog::Accepted && sheet.Changed()) {
+                ApplyProjectProperties();
+            }
+        },
+        QApplication::activeWindow());
+    dialog.exec();
 }

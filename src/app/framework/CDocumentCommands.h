@@ -5,9 +5,10 @@
 #include <functional>
 
 class CReqDoc;
+class CReqDocLink;
 
 // The commands a document handles, whichever of its views is active: opening windows of a view type,
-// the automatic column layout switch and the project properties.
+// the automatic column layout switch, the project properties and, while embedded, linking.
 class CDocumentCommands : public CDVCommandTarget {
 public:
     struct Hooks {
@@ -27,8 +28,14 @@ public:
     // Command 464: the sheet, then the project-properties update.
     void ProjectProperties();
 
+    // Command 505: the "Embedded Document Options" dialog.
+    void EmbeddedDocumentOptions();
+
 private:
     void OpenWindowOfType(int viewType);
+    // After the sheet ended with OK and a change: the phase adjustment, the views, the modified flag.
+    void ApplyProjectProperties();
+    CReqDocLink Link();
 
     CReqDoc& m_doc;
     Hooks m_hooks;

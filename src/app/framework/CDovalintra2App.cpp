@@ -1,12 +1,16 @@
 #include "app/framework/CDovalintra2App.h"
 
 #include "app/framework/CDocManager.h"
+#include "app/framework/CEmbeddedFrame.h"
+#include "app/framework/CEmbeddedRender.h"
 #include "app/framework/CHeadlessPrint.h"
+#include "app/framework/CInPlaceFrame.h"
 #include "app/framework/CMainFrame.h"
 #include "app/shell/CTransparentDialogDlg.h"
 #include "app/shell/DVIcons.h"
 #include "document/DVLinkedFileChooser.h"
 #include "platform/DVMessageBox.h"
+#include "views/CViewMotherDV.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -95,7 +99,8 @@ void CDovalintra2App::InstallMessageBoxes() {
 void CDovalintra2App::PreparePlatform(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        if (argument == "--print-to-pdf" || argument.startsWith("--print-to-pdf=")) {
+        if (argument == "--print-to-pdf" || argument.startsWith("--print-to-pdf=") ||
+            argument == "--render" || argument.startsWith("--render=")) {
             // Printing without a window needs no display, and must not show anything on one.
             qputenv("QT_QPA_PLATFORM", "offscreen");
             return;
@@ -125,6 +130,26 @@ bool CDovalintra2App::InitInstance(const QStringList& arguments, int& exitCode) 
                        "use-cases, steps or overview (default: the view stored in the project)."),
         QStringLiteral("view"));
     parser.addOption(view);
+    const QCommandLineOption embedding(
+        QStringLiteral("embedding"),
+        QStringLiteral("Open an embedded object (created when it does not exist) in a window of its own."),
+        QStringLiteral("object"));
+    parser.addOption(embedding);
+    const QCommandLineOption parentWindow(
+        QStringLiteral("parent-window"),
+        QStringLiteral("With --embedding: activate the object in place inside this X11 window."),
+        QStringLiteral("winid"));
+    parser.addOption(parentWindow);
+    const QCommandLineOption render(
+        QStringLiteral("render"),
+        QStringLiteral(
+            "Write the picture of an embedded object to --output and print its extent, then quit."),
+        QStringLiteral("object"));
+    parser.addOption(render);
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("The PNG file --render writes."),
+                                    QStringLiteral("picture"));
+    parser.addOption(output);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A project file to open."),
                                  QStringLiteral("[file]"));
     const auto usageError = [&exitCode](const QString& text) {
@@ -161,6 +186,27 @@ bool CDovalintra2App::InitInstance(const QStringList& arguments, int& exitCode) 
     if (parser.isSet(view)) {
         return usageError(QStringLiteral("--view goes with --print-to-pdf."));
     }
+    if (parser.isSet(render)) {
+        if (!parser.isSet(output)) {
+            return usageError(QStringLiteral("--render needs -o PICTURE.png."));
+        }
+        exitCode = CEmbeddedRender::Run(parser.value(render), parser.value(output));
+        return false;
+    }
+    if (parser.isSet(parentWindow) && !parser.isSet(embedding)) {
+        return usageError(QStringLiteral("--parent-window goes with --embedding."));
+    }
+    if (parser.isSet(embedding)) {
+        WId container = 0;
+        if (parser.isSet(parentWindow)) {
+            bool ok = false;
+            container = WId(parser.value(parentWindow).toULongLong(&ok, 0));
+            if (!ok || container == 0) {
+                return usageError(QStringLiteral("--parent-window needs a window id."));
+            }
+        }
+        return StartEmbedded(parser.value(embedding), container, exitCode);
+    }
 
     if (!parser.isSet(noSplash)) {
         auto* splash = new CTransparentDialogDlg();
@@ -186,5 +232,21 @@ bool CDovalintra2App::InitInstance(const QStringList& arguments, int& exitCode) 
         exitCode = 1;
         return false;
     }
+    return true;
+}
+
+bool CDovalintra2App::StartEmbedded(const QString& objectPath, WId container, int& exitCode) {
+    if (container != 0) {
+        m_embeddedFrame = CInPlaceFrame::Open(objectPath, container);
+    } else {
+        m_embeddedFrame = CEmbeddedFrame::Open(objectPath);
+    }
+    if (!m_embeddedFrame) {
+        exitCode = 2;
+        return false;
+    }
+    m_embeddedFrame->OnInitialUpdate();
+    m_embeddedFrame->show();
+    m_embeddedFrame->MotherView()->Activate();
     return true;
 }

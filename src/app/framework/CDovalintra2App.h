@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QStringList>
+#include <QWindow>
 
 #include <memory>
 
+class CEmbeddedFrame;
 class CMainFrame;
 class QApplication;
 
@@ -29,6 +31,11 @@ public:
     static void InstallMessageBoxes();
 
 private:
+    // An embedded object in a window of its own, without the main window.
+    // container: the X11 window to activate it in place in, or 0.
+    bool StartEmbedded(const QString& objectPath, WId container, int& exitCode);
+
     QApplication& m_app;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<CEmbeddedFrame> m_embeddedFrame;
 };
