@@ -1,5 +1,6 @@
 #include "platform/DVFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <ctime>
 
@@ -19,5 +20,9 @@ QString FormatTime(qint64 seconds) {
     }
     char buffer[128];
     const std::size_t n = std::strftime(buffer, sizeof buffer, "%x %X", &local);
+    // Most locales write times in ASCII, which every local code page shares and Latin-1 reads fastest.
+    if (std::all_of(buffer, buffer + n, [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return QString::fromLatin1(buffer, static_cast<qsizetype>(n));
+    }
     return QString::fromLocal8Bit(buffer, static_cast<qsizetype>(n));
 }

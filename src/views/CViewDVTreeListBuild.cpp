@@ -182,7 +182,8 @@ void CViewDVTreeList::FillRow(HTREEITEM item, CDVData* object, bool withTitle) {
 }
 
 QString CViewDVTreeList::CellTextOf(CDVData* object, int column) const {
-    return column == 0 ? object->GetTitle() : FieldCatalogue::CellText(m_pDocument, object, FieldIdOfColumn(column));
+    return column == 0 ? object->GetTitle()
+                       : FieldCatalogue::CellText(m_pDocument, object, FieldIdOfColumn(column));
 }
 
 void CViewDVTreeList::WriteBackFamilyList(HTREEITEM first) {
