@@ -171,7 +171,7 @@ TEST_F(FindInViewTest, ReplaceChangesOnlyFreeTextCells) {
     clock.Set(1800000000);
 
     CViewFindBar* bar = OpenBar(view, DVCmd::Replace);
-    ASSERT_FALSE(bar->ReplaceField()->isHidden());
+    ASSERT_TRUE(bar->ReplaceField()->isVisible());
     Type(bar, n);
     bar->ReplaceField()->setText(QStringLiteral("X"));
     EXPECT_EQ(bar->ReplaceAll(), 4);
