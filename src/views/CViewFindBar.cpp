@@ -6,8 +6,8 @@
 #include "views/DVCommandIds.h"
 #include "views/DVViewReplace.h"
 
-#include <QBoxLayout>
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
@@ -35,20 +35,10 @@ QString FamilyNoun(DVFamily family) {
     return QString();
 }
 
-QLineEdit* AddField(QBoxLayout* row, const QString& label, QWidget* parent) {
-    auto* field = new QLineEdit(parent);
-    auto* caption = new QLabel(label, parent);
-    caption->setBuddy(field);
-    row->addWidget(caption);
-    row->addWidget(field);
-    return field;
-}
-
-QPushButton* AddButton(QBoxLayout* row, const QString& text, QWidget* parent) {
+QPushButton* NewButton(const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setAutoDefault(false);
     button->setFocusPolicy(Qt::TabFocus);
-    row->addWidget(button);
     return button;
 }
 
@@ -56,42 +46,63 @@ QPushButton* AddButton(QBoxLayout* row, const QString& text, QWidget* parent) {
 
 CViewFindBar::CViewFindBar(CViewDVTreeList& view) : QWidget(&view), m_view(view) {
     setAutoFillBackground(true);
-    auto* rows = new QVBoxLayout(this);
-    rows->setContentsMargins(6, 4, 6, 4);
-    rows->setSpacing(4);
+    // Two rows on one grid, so that the fields and buttons of the replacement line up with those above.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setVerticalSpacing(4);
+    const auto addField = [this, grid](int row, const QString& label) {
+        auto* field = new QLineEdit(this);
+        field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 30);
+        auto* caption = new QLabel(label, this);
+        caption->setBuddy(field);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(field, row, 1);
+        return field;
+    };
 
-    auto* findRow = new QHBoxLayout;
-    m_find = AddField(findRow, QStringLiteral("Fi&nd:"), this);
+    m_find = addField(0, QStringLiteral("Fi&nd:"));
     m_find->setClearButtonEnabled(true);
-    QPushButton* previous = AddButton(findRow, QStringLiteral("Previous"), this);
+    QPushButton* previous = NewButton(QStringLiteral("Previous"), this);
     previous->setToolTip(QStringLiteral("Previous match (Shift+F3)"));
-    QPushButton* next = AddButton(findRow, QStringLiteral("Next"), this);
+    grid->addWidget(previous, 0, 2);
+    QPushButton* next = NewButton(QStringLiteral("Next"), this);
     next->setToolTip(QStringLiteral("Next match (F3)"));
+    grid->addWidget(next, 0, 3);
     m_matchCase = new QCheckBox(QStringLiteral("Match &case"), this);
-    findRow->addWidget(m_matchCase);
+    grid->addWidget(m_matchCase, 0, 4);
     m_status = new QLabel(this);
     m_status->setMinimumWidth(
         m_status->fontMetrics().horizontalAdvance(QStringLiteral("No replaceable matches")));
-    findRow->addWidget(m_status, 1);
-    m_id = AddField(findRow, QStringLiteral("&Go to ID:"), this);
+    grid->addWidget(m_status, 0, 5);
+    grid->setColumnStretch(5, 1);
+    auto* idLabel = new QLabel(QStringLiteral("&Go to ID:"), this);
+    grid->addWidget(idLabel, 0, 6);
+    m_id = new QLineEdit(this);
+    idLabel->setBuddy(m_id);
     m_id->setValidator(new QIntValidator(1, std::numeric_limits<int>::max(), m_id));
     m_id->setMaximumWidth(m_id->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 16);
+    grid->addWidget(m_id, 0, 7);
     auto* close = new QToolButton(this);
     close->setText(QStringLiteral("\u2715"));
     close->setAutoRaise(true);
     close->setToolTip(QStringLiteral("Close (Escape)"));
-    findRow->addWidget(close);
-    rows->addLayout(findRow);
+    grid->addWidget(close, 0, 8);
 
-    m_replaceRow = new QWidget(this);
-    auto* replaceRow = new QHBoxLayout(m_replaceRow);
-    replaceRow->setContentsMargins(0, 0, 0, 0);
-    m_replace = AddField(replaceRow, QStringLiteral("Re&place with:"), m_replaceRow);
-    QPushButton* replace = AddButton(replaceRow, QStringLiteral("&Replace"), m_replaceRow);
-    QPushButton* replaceAll = AddButton(replaceRow, QStringLiteral("Replace &All"), m_replaceRow);
-    replaceRow->addStretch(1);
-    rows->addWidget(m_replaceRow);
-    m_replaceRow->hide();
+    m_replace = addField(1, QStringLiteral("Re&place with:"));
+    QPushButton* replace = NewButton(QStringLiteral("&Replace"), this);
+    grid->addWidget(replace, 1, 2);
+    QPushButton* replaceAll = NewButton(QStringLiteral("Replace &All"), this);
+    grid->addWidget(replaceAll, 1, 3);
+    for (int column = 0; column < 4; ++column) {
+        m_replaceRow.append(grid->itemAtPosition(1, column)->widget());
+    }
+    SetReplaceShown(false);
+    // The texts first, then the buttons, then the rest.
+    const QList<QWidget*> tabOrder = {m_find,     m_replace,   previous, next, replace,
+                                      replaceAll, m_matchCase, m_id,     close};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i) {
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
 
     for (QLineEdit* field : {m_find, m_replace, m_id}) {
         field->installEventFilter(this);
@@ -182,7 +193,9 @@ void CViewFindBar::Close() {
 }
 
 void CViewFindBar::SetReplaceShown(bool shown) {
-    m_replaceRow->setVisible(shown);
+    for (QWidget* widget : m_replaceRow) {
+        widget->setVisible(shown);
+    }
     m_view.PlaceGrid();
 }
 

@@ -63,5 +63,5 @@ private:
     QLineEdit* m_id;
     QCheckBox* m_matchCase;
     QLabel* m_status;
-    QWidget* m_replaceRow;
+    QList<QWidget*> m_replaceRow;
 };
