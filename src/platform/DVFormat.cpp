@@ -41,6 +41,26 @@ void AppendTwoDigits(TextBuffer& out, int value, char pad = '0') {
     out.Append(char('0' + value % 10));
 }
 
+// The fields strftime writes as other fields together, or null.
+const char* CompositeField(char field) {
+    switch (field) {
+        case 'T':
+            return "%H:%M:%S";
+        case 'R':
+            return "%H:%M";
+        case 'D':
+            return "%m/%d/%y";
+        case 'F':
+            return "%Y-%m-%d";
+        case 'r': {
+            const char* ampm = nl_langinfo(T_FMT_AMPM);
+            return ampm != nullptr && *ampm != '\0' ? ampm : "%I:%M:%S %p";
+        }
+        default:
+            return nullptr;
+    }
+}
+
 // Writes the fields of a strftime format that are numbers or composites of numbers, as strftime writes
 // them; false at any other field or an unusual year, and the caller leaves the whole text to strftime.
 bool AppendNumericFields(TextBuffer& out, const char* format, const std::tm& t, int depth = 0) {
@@ -53,7 +73,13 @@ bool AppendNumericFields(TextBuffer& out, const char* format, const std::tm& t, 
             out.Append(*at);
             continue;
         }
-        switch (*++at) {
+        if (const char* composite = CompositeField(*++at)) {
+            if (!expand(composite)) {
+                return false;
+            }
+            continue;
+        }
+        switch (*at) {
             case 'd':
                 AppendTwoDigits(out, t.tm_mday);
                 break;
@@ -93,33 +119,6 @@ bool AppendNumericFields(TextBuffer& out, const char* format, const std::tm& t, 
             case '%':
                 out.Append('%');
                 break;
-            case 'T':
-                if (!expand("%H:%M:%S")) {
-                    return false;
-                }
-                break;
-            case 'R':
-                if (!expand("%H:%M")) {
-                    return false;
-                }
-                break;
-            case 'D':
-                if (!expand("%m/%d/%y")) {
-                    return false;
-                }
-                break;
-            case 'F':
-                if (!expand("%Y-%m-%d")) {
-                    return false;
-                }
-                break;
-            case 'r': {
-                const char* ampm = nl_langinfo(T_FMT_AMPM);
-                if (!expand(ampm != nullptr && *ampm != '\0' ? ampm : "%I:%M:%S %p")) {
-                    return false;
-                }
-                break;
-            }
             default:
                 return false;
         }
