@@ -3,6 +3,7 @@
 
 #include "document/CReqDoc.h"
 #include "views/CDVViewHost.h"
+#include "views/CViewFindBar.h"
 #include "views/CViewImageList.h"
 #include "views/DVCommandIds.h"
 
@@ -64,8 +65,22 @@ void CViewDVTreeList::resizeEvent(QResizeEvent* event) {
     if (m_grid == nullptr) {
         return;
     }
-    m_grid->setGeometry(QRect(QPoint(0, 0), event->size()));
+    PlaceGrid();
     TrackExtent(event->size());
+}
+
+void CViewDVTreeList::PlaceGrid() {
+    if (m_grid == nullptr) {
+        return;
+    }
+    // An open find bar takes the bottom of the view.
+    auto* bar = findChild<CViewFindBar*>(QString(), Qt::FindDirectChildrenOnly);
+    const int barHeight = bar != nullptr && !bar->isHidden() ? bar->sizeHint().height() : 0;
+    const int gridHeight = std::max(0, height() - barHeight);
+    m_grid->setGeometry(0, 0, width(), gridHeight);
+    if (barHeight > 0) {
+        bar->setGeometry(0, gridHeight, width(), barHeight);
+    }
 }
 
 void CViewDVTreeList::ClearSelection() {
@@ -160,7 +175,7 @@ bool CViewDVTreeList::OnCommand(int id) {
             ExportView(id);
             return true;
         default:
-            return RunWindowCommand(id) || RunTreeCommand(id);
+            return RunWindowCommand(id) || RunTreeCommand(id) || CViewFindBar::RunCommand(*this, id);
     }
 }
 
@@ -187,7 +202,8 @@ bool CViewDVTreeList::OnUpdateCommand(int id, CDVCommandState& state) {
             state.enabled = true;
             return true;
         default:
-            return UpdateWindowCommand(id, state) || UpdateTreeCommand(id, state);
+            return UpdateWindowCommand(id, state) || UpdateTreeCommand(id, state) ||
+                   CViewFindBar::UpdateCommand(*this, id, state);
     }
 }
 

@@ -33,6 +33,7 @@ public:
     CTreeListCtrl* GetGrid() const { return m_grid; }
     // The view's own copy of the family's column set.
     CDVColumn& ViewColumns() { return m_columns; }
+    const CDVColumn& ViewColumns() const { return m_columns; }
     virtual DVFamily FamilyKind() const = 0;
 
     // CDVDocumentView
@@ -81,6 +82,8 @@ public:
     // The document's column set of the family.
     virtual CDVColumn* FamilyColumnSet() const = 0;
     virtual void FillRow(HTREEITEM item, CDVData* object, bool withTitle);
+    // The text the object shows in a column: the title in the tree column, the field's text elsewhere.
+    QString CellTextOf(CDVData* object, int column) const;
     void StoreColumns();
     // Stores the columns, then takes the first column of the field out of the column set and the grid
     // (never the tree column); false when the view has none.
@@ -107,6 +110,11 @@ public:
     HTREEITEM CopyBranch(HTREEITEM source, HTREEITEM target, bool move, bool objectOnly, bool asNextSibling);
     HTREEITEM GetCutItem() const { return m_hCutItem; }
     HTREEITEM GetCopySource() const { return m_hCopySource; }
+
+    // The end of an in-place edit: the object of the row takes the text of the column's field.
+    void ApplyCellEdit(HTREEITEM item, int column, const QString& text);
+    // Grid and find bar over the view's area.
+    void PlaceGrid();
 
     // Rows.
     HTREEITEM SelectedItem() const;
@@ -196,7 +204,6 @@ private:
     HTREEITEM InsertObjectRow(HTREEITEM parent, HTREEITEM after, CDVData* object, bool expanded = false);
 
     // Editing (CViewDVTreeListEdit.cpp).
-    void ApplyCellEdit(HTREEITEM item, int column, const QString& text);
     bool EditCellInMode(CDVData* object, int mode, bool deferred);
     void SendEnterToGrid();
 

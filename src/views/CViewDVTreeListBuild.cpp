@@ -173,12 +173,17 @@ void CViewDVTreeList::FillRow(HTREEITEM item, CDVData* object, bool withTitle) {
     const TLLayout* layout = m_grid->GetLayout();
     for (int c = 1; c < layout->columnCount; ++c) {
         const int fieldId = int(layout->columns[size_t(c)].userValue);
-        m_grid->SetItemText(item, c, FieldCatalogue::CellText(m_pDocument, object, fieldId));
+        m_grid->SetItemText(item, c, CellTextOf(object, c));
         const int image = FieldCatalogue::CellImage(object, fieldId);
         if (image >= 0) {
             m_grid->SetItemImage(item, c, image);
         }
     }
+}
+
+QString CViewDVTreeList::CellTextOf(CDVData* object, int column) const {
+    return column == 0 ? object->GetTitle()
+                       : FieldCatalogue::CellText(m_pDocument, object, FieldIdOfColumn(column));
 }
 
 void CViewDVTreeList::WriteBackFamilyList(HTREEITEM first) {
@@ -322,7 +327,7 @@ void CViewDVTreeList::ScrollToObject(qint32 id) {
 
 void CViewDVTreeList::RelayoutGrid() {
     // One pixel narrower and back: the grid lays its columns out again over the full width.
-    const QSize size = this->size();
+    const QSize size = m_grid->size();
     m_grid->resize(std::max(0, size.width() - 1), size.height());
     m_grid->resize(size);
 }

@@ -19,6 +19,13 @@ constexpr int PrintDirect = 57608;
 constexpr int PrintPreview = 57609;
 constexpr int NewWindow = 57648;
 constexpr int EmbeddedDocument = 505;
+// Finding in a matrix view; Escape closes the find bar.
+constexpr int Find = 57636;
+constexpr int FindNext = 57640;
+constexpr int FindPrevious = 32890;
+constexpr int Replace = 57641;
+constexpr int GoToId = 32891;
+constexpr int Escape = 32768;
 // View type switches of the column header menu.
 constexpr int ViewOverview = 32860;
 constexpr int ViewRequirements = 32823;

@@ -118,6 +118,8 @@ void CMainFrame::BuildRibbon() {
         {QKeySequence(Qt::Key_Escape), ID_ESCAPE},
         // Keys users of tree editors expect beside the table's.
         {QKeySequence(Qt::Key_Delete), DVCmd::Delete},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F3), DVCmd::FindPrevious},
+        {QKeySequence(Qt::CTRL | Qt::Key_G), DVCmd::GoToId},
         {QKeySequence(Qt::ALT | Qt::Key_Up), DVCmd::MoveUp},
         {QKeySequence(Qt::ALT | Qt::Key_Down), DVCmd::MoveDown},
         {QKeySequence(Qt::ALT | Qt::Key_Right), DVCmd::IncreaseIndent},

@@ -28,5 +28,5 @@ constexpr int ID_STYLE_FIRST = 210;
 constexpr int ID_STYLE_LAST = 218;
 constexpr int ID_STYLE_DEFAULT = 215;
 // The Escape key of the main window's accelerators.
-constexpr int ID_ESCAPE = 32768;
+constexpr int ID_ESCAPE = DVCmd::Escape;
 }  // namespace CommandIds

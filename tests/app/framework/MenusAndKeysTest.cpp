@@ -1,6 +1,8 @@
 // Menus show the states and keys of their commands; keys run them; titles mark unsaved changes.
 #include "ProjectWindows.h"
+#include "views/CViewFindBar.h"
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 
@@ -148,9 +150,88 @@ TEST_F(MenusAndKeysTest, F2EditsTheCellAndTheEditorKeepsItsKeys) {
     EXPECT_EQ(view->GetGrid()->GetEditControl(), nullptr);
     EXPECT_EQ(doc->FindRequirement(Features)->m_strTitle, QStringLiteral("Features"));
 
-    // Escape of the main window's accelerators, which no command of the program takes.
+    // Escape of the main window's accelerators, which only an open find bar takes.
     ASSERT_TRUE(frame->Commands().HasAction(ID_ESCAPE));
     EXPECT_EQ(frame->Commands().Action(ID_ESCAPE)->shortcut(), QKeySequence(Qt::Key_Escape));
+}
+
+// Finding runs on the active view: Ctrl+F, F3 and Shift+F3, Escape, Ctrl+H and Ctrl+G. A key is pressed
+// on the focused widget after the idle-time update of the command states.
+void PressKey(CMainFrame& frame, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    frame.Commands().UpdateActions();
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+QString SelectedTitle(CViewDVTreeList* view) {
+    return view->GetGrid()->GetItemText(view->SelectedItem(), 0);
+}
+
+TEST_F(MenusAndKeysTest, FindStepsThroughTheMatchesAndEscapeCloses) {
+    Select(view, 1);  // "User Needs"
+    PressKey(*frame, Qt::Key_F, Qt::ControlModifier);
+    CViewFindBar* bar = CViewFindBar::Of(*view);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_FALSE(bar->isHidden());
+    ASSERT_EQ(QApplication::focusWidget(), bar->FindField());
+    QTest::keyClicks(bar->FindField(), QStringLiteral("p"));
+    EXPECT_EQ(SelectedTitle(view), QStringLiteral("Payment"));
+
+    const struct {
+        Qt::KeyboardModifiers modifiers;
+        const char* title;
+        const char* status;
+    } steps[] = {
+        {Qt::NoModifier, "Specifications", "2 of 3"},
+        {Qt::NoModifier, "Pump", "3 of 3"},
+        {Qt::NoModifier, "Payment", "1 of 3"},
+        {Qt::ShiftModifier, "Pump", "3 of 3"},
+    };
+    for (const auto& step : steps) {
+        PressKey(*frame, Qt::Key_F3, step.modifiers);
+        EXPECT_EQ(SelectedTitle(view), QString::fromUtf8(step.title));
+        EXPECT_EQ(bar->StatusText(), QString::fromUtf8(step.status));
+    }
+
+    // Escape closes the bar wherever the focus is in the window.
+    view->GetGrid()->setFocus();
+    PressKey(*frame, Qt::Key_Escape);
+    EXPECT_TRUE(bar->isHidden());
+    EXPECT_EQ(SelectedTitle(view), QStringLiteral("Pump"));
+}
+
+TEST_F(MenusAndKeysTest, ReplaceAndGoToIdOpenTheirFields) {
+    PressKey(*frame, Qt::Key_H, Qt::ControlModifier);
+    CViewFindBar* bar = CViewFindBar::Of(*view);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->ReplaceField()->isVisible());
+
+    PressKey(*frame, Qt::Key_G, Qt::ControlModifier);
+    ASSERT_EQ(QApplication::focusWidget(), bar->IdField());
+    QTest::keyClicks(bar->IdField(), QStringLiteral("7"));
+    PressKey(*frame, Qt::Key_Return);
+    EXPECT_EQ(SelectedTitle(view), QStringLiteral("Pump"));
+    EXPECT_TRUE(boxes.texts.isEmpty());
+
+    PressKey(*frame, Qt::Key_G, Qt::ControlModifier);
+    QTest::keyClicks(bar->IdField(), QStringLiteral("99"));
+    PressKey(*frame, Qt::Key_Return);
+    EXPECT_EQ(boxes.texts,
+              QStringList{QStringLiteral("There is no requirement with the ID 99 in this view.")});
+
+    // Ctrl+F leaves the replacement out again.
+    PressKey(*frame, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_FALSE(bar->ReplaceField()->isVisible());
+}
+
+TEST_F(MenusAndKeysTest, EachWindowHasItsOwnBar) {
+    CViewDVTreeList* steps = OpenStepsWindow();
+    ASSERT_NE(steps, nullptr);
+    steps->GetGrid()->setFocus();
+    PressKey(*frame, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_NE(CViewFindBar::Of(*steps), nullptr);
+    EXPECT_EQ(CViewFindBar::Of(*view), nullptr);
+    QTest::keyClicks(CViewFindBar::Of(*steps)->FindField(), QStringLiteral("button"));
+    EXPECT_EQ(steps->GetGrid()->GetItemText(steps->SelectedItem(), 0), QStringLiteral("Press button"));
 }
 
 TEST_F(MenusAndKeysTest, TitlesMarkUnsavedChanges) {

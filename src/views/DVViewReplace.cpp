@@ -1,0 +1,43 @@
+#include "views/DVViewReplace.h"
+
+#include "document/CReqDoc.h"
+#include "model/FieldCatalogue.h"
+#include "model/StringIds.h"
+#include "views/CViewDVTreeList.h"
+
+bool DVViewReplace::IsReplaceable(const CViewDVTreeList& view, int column) {
+    // The tree column shows the title whatever field id it carries.
+    const int fieldId = column == 0 ? int(FIELD_TITLE) : view.FieldIdOfColumn(column);
+    const CReqDoc* doc = view.GetDocument();
+    if (FieldCatalogue::EditKind(doc, view.FamilyKind(), fieldId) != DVEditKind::Text) {
+        return false;
+    }
+    if (fieldId >= FIELD_FIRST_PARAMETER) {
+        const DVParameter* definition = doc->FindParameterByColumn(fieldId);
+        return definition != nullptr && definition->m_nType == DVParameter::TypeText;
+    }
+    // Durations and costs are numbers typed as text.
+    return fieldId < FIELD_APPROVAL_DURATION || fieldId > FIELD_VALIDATION_COST;
+}
+
+int DVViewReplace::ReplaceInCells(CViewDVTreeList& view, const std::vector<DVViewSearch::Cell>& cells,
+                                  const QString& text, const QString& replacement, Qt::CaseSensitivity cs) {
+    int changed = 0;
+    for (const DVViewSearch::Cell& cell : cells) {
+        CDVData* object = view.FamilyObjectOf(cell.row);
+        if (object == nullptr || text.isEmpty() || !IsReplaceable(view, cell.column)) {
+            continue;
+        }
+        const QString before = view.CellTextOf(object, cell.column);
+        QString after = before;
+        after.replace(text, replacement, cs);
+        if (after == before) {
+            continue;
+        }
+        view.ApplyCellEdit(cell.row, cell.column, after);
+        if (view.CellTextOf(object, cell.column) != before) {
+            ++changed;
+        }
+    }
+    return changed;
+}
