@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 // What the document needs of its views. The mother views and the matrix and overview views implement it;
 // the core never sees a widget.
 class CDVDocumentView {
@@ -23,6 +25,8 @@ public:
     virtual void StoreLayout() {}
     // The steps view numbers its steps.
     virtual void RenumberSteps() {}
+    // Selects the row of the object (a DVFamily value and identifier) when the view shows it.
+    virtual void ShowObject(int /*family*/, qint32 /*id*/) {}
     // The document changed; sender is the view that changed it, or null.
     virtual void OnUpdate(CDVDocumentView* /*sender*/) {}
 };

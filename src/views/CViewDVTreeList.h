@@ -40,6 +40,7 @@ public:
     void RefreshVisibleRows(bool withTitle) override;
     void Rebuild() override;
     void StoreLayout() override;
+    void ShowObject(int family, qint32 id) override;
 
     // CViewChildDV
     void OnInitialUpdate() override;
@@ -171,6 +172,10 @@ protected:
     }
     void MarkDeleted(CDVData* object);
     void NotifyModified();
+    // Undo (CViewDVTreeListUndo.cpp): the family's name in step names ("Delete Requirement"), and the
+    // object whose record holds the view's list (the steps' use case), kept by every tree command.
+    QString FamilyNoun() const;
+    virtual CDVData* StructureOwner() const { return nullptr; }
     // Whether the other view shows the same family list (the families; the steps of one use case).
     virtual bool SharesRowsWith(const CViewDVTreeList& other) const;
     // Membership tests compare addresses only, because a row may name an object another view destroyed.
@@ -194,6 +199,8 @@ private:
     void ScrollToObject(qint32 id);
     void RelayoutGrid();
     HTREEITEM InsertObjectRow(HTREEITEM parent, HTREEITEM after, CDVData* object, bool expanded = false);
+
+    QString TreeStepName(int id) const;
 
     // Editing (CViewDVTreeListEdit.cpp).
     void ApplyCellEdit(HTREEITEM item, int column, const QString& text);

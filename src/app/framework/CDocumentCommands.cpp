@@ -2,6 +2,8 @@
 
 #include "app/framework/CommandIds.h"
 #include "document/CReqDoc.h"
+#include "document/DVUndoScope.h"
+#include "undo/CReqDocHistory.h"
 
 using namespace CommandIds;
 
@@ -13,6 +15,10 @@ bool CDocumentCommands::OnUpdateCommand(int id, CDVCommandState& state) {
         case ID_VIEW_OVERVIEW_WINDOW:
         case ID_PROJECT_PROPERTIES:
             state.enabled = true;
+            return true;
+        case DVCmd::Undo:
+        case DVCmd::Redo:
+            UpdateUndoCommand(id == DVCmd::Undo, state);
             return true;
         case DVCmd::SaveColumnsAutomatically:
             state.enabled = !m_doc.IsEmbedded();
@@ -49,6 +55,14 @@ bool CDocumentCommands::OnCommand(int id) {
         case ID_PROJECT_PROPERTIES:
             ProjectProperties();
             return true;
+        case DVCmd::Undo:
+            if (QUndoStack* stack = CReqDocHistory::StackOf(m_doc))
+                stack->undo();
+            return true;
+        case DVCmd::Redo:
+            if (QUndoStack* stack = CReqDocHistory::StackOf(m_doc))
+                stack->redo();
+            return true;
         default:
             return false;
     }
@@ -63,7 +77,16 @@ void CDocumentCommands::OpenWindowOfType(int viewType) {
     m_doc.m_nNextViewType = CReqDoc::ViewNone;
 }
 
+void CDocumentCommands::UpdateUndoCommand(bool undo, CDVCommandState& state) const {
+    const QUndoStack* stack = CReqDocHistory::StackOf(m_doc);
+    state.enabled = stack != nullptr && (undo ? stack->canUndo() : stack->canRedo());
+    const QString step = stack == nullptr ? QString() : undo ? stack->undoText() : stack->redoText();
+    const QString verb = undo ? QStringLiteral("Undo") : QStringLiteral("Redo");
+    state.text = step.isEmpty() ? verb : QStringLiteral("%1 %2").arg(verb, step);
+}
+
 void CDocumentCommands::ProjectProperties() {
+    DVUndoScope step(m_doc, QStringLiteral("Project Properties"), DVUndoScope::WithSettings);
     if (!m_hooks.projectProperties || !m_hooks.projectProperties(&m_doc)) {
         return;
     }

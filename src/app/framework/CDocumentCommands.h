@@ -29,6 +29,8 @@ public:
 
 private:
     void OpenWindowOfType(int viewType);
+    // Enabled when there is a step to take; the text names it ("Undo Delete Requirement").
+    void UpdateUndoCommand(bool undo, CDVCommandState& state) const;
 
     CReqDoc& m_doc;
     Hooks m_hooks;

@@ -76,7 +76,7 @@ const Command kStyles[] = {
     {218, "Office 2007 (&Aqua Style)"},
 };
 const Command kAbout = {57664, "\na"};
-const int kQuickAccess[] = {57600, 57601, 57603, 57608};
+const int kQuickAccess[] = {57600, 57601, 57603, 57643, 57644, 57608};
 
 // The caller's action for a command, given the ribbon's text and image where it has none.
 QAction* Prepare(const CRibbonBuilder::ActionFor& actionFor, const Command& command) {
