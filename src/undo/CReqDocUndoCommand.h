@@ -17,6 +17,8 @@ public:
     void undo() override;
     void redo() override;
 
+    const CReqDocChange& Change() const { return *m_change; }
+
 private:
     CReqDoc& m_doc;
     std::unique_ptr<CReqDocChange> m_change;
