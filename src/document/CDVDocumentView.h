@@ -21,6 +21,8 @@ public:
     virtual void RefreshVisibleRows(bool /*all*/) {}
     // Builds columns and rows anew.
     virtual void Rebuild() {}
+    // Builds the rows anew and keeps what the user opened, selected and scrolled to.
+    virtual void ReloadRows() { Rebuild(); }
     // Writes column order, widths and the first visible object into the view's column set.
     virtual void StoreLayout() {}
     // The steps view numbers its steps.

@@ -132,19 +132,20 @@ void CReqDoc::DeleteContents() {
 void CReqDoc::ShowUndoStep(const CReqDocChange& change) {
     m_bShowingUndoStep = true;
     m_bOnlyDefaults = false;
-    if (change.ChangesStructure()) {
-        RefreshAllViews();
-    } else {
-        for (CDVDocumentView* view : m_views) {
-            if (view->IsMotherView() && view->HostedView() != nullptr)
-                view->HostedView()->RefreshVisibleRows(true);
-        }
-        UpdateAllViews(nullptr);
+    // A view may close others while it updates; walk a copy.
+    const std::vector<CDVDocumentView*> views = m_views;
+    for (CDVDocumentView* view : views) {
+        if (!view->IsChildView())
+            continue;
+        if (change.ChangesSettings())
+            view->Rebuild();
+        else if (change.ChangesStructure())
+            view->ReloadRows();
+        else
+            view->RefreshVisibleRows(true);
+        view->ShowObject(change.FocusFamily(), change.FocusId());
     }
-    for (CDVDocumentView* view : m_views) {
-        if (view->IsMotherView() && view->HostedView() != nullptr)
-            view->HostedView()->ShowObject(change.FocusFamily(), change.FocusId());
-    }
+    UpdateAllViews(nullptr);
     m_bShowingUndoStep = false;
 }
 

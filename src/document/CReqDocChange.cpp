@@ -109,8 +109,34 @@ void CReqDocChange::Keep(void* key, void* object, Kind kind, qint32 stepId) {
     if (m_imageIndex.contains(key))
         return;
     m_imageIndex.insert(key, int(m_images.size()));
-    m_images.push_back(Image{object, kind, stepId, {}, {}});
-    m_images.back().before = Store(m_images.back());
+    Image& image = m_images.emplace_back(Image{object, kind, stepId});
+    image.before = Store(image);
+    if (const CDVData* data = ObjectOf(image)) {
+        image.parentId = data->m_nParentId;
+        image.prevSiblingId = data->m_nPrevSiblingId;
+        image.deleted = data->m_bDeleted;
+    }
+}
+
+CDVData* CReqDocChange::ObjectOf(const Image& image) const {
+    switch (image.kind) {
+        case Kind::Requirement:
+            return static_cast<Requirement*>(image.object);
+        case Kind::Actor:
+            return static_cast<CActor*>(image.object);
+        case Kind::UseCase:
+            return static_cast<CUseCase*>(image.object);
+        case Kind::Step:
+            return StepOf(image);
+        default:
+            return nullptr;
+    }
+}
+
+bool CReqDocChange::Moved(const Image& image, const CDVData* object) {
+    return object != nullptr && (object->m_nParentId != image.parentId ||
+                                 object->m_nPrevSiblingId != image.prevSiblingId ||
+                                 object->m_bDeleted != image.deleted);
 }
 
 CStep* CReqDocChange::StepOf(const Image& image) const {
@@ -125,16 +151,20 @@ bool CReqDocChange::Finish() {
     const bool useCases = m_useCaseOrder.Finish();
     const bool parameters = m_parameterOrder.Finish();
     m_bStructure = requirements || actors || useCases || parameters;
-    for (Image& image : m_images)
+    for (Image& image : m_images) {
         image.after = Store(image);
+        m_bStructure = m_bStructure || Moved(image, ObjectOf(image));
+    }
     std::erase_if(m_images, [](const Image& image) { return image.before == image.after; });
     std::stable_sort(m_images.begin(), m_images.end(),
                      [](const Image& a, const Image& b) { return a.kind < b.kind; });
     m_imageIndex.clear();
     m_images.shrink_to_fit();
-    for (const Image& image : m_images)
-        m_bStructure = m_bStructure || image.kind == Kind::UseCase || image.kind == Kind::Settings ||
-                       image.kind == Kind::Parameter;
+    for (const Image& image : m_images) {
+        m_bSettings = m_bSettings || image.kind == Kind::Settings || image.kind == Kind::Parameter;
+        m_bStructure = m_bStructure || image.kind == Kind::UseCase;
+    }
+    m_bSettings = m_bSettings || parameters;
     return m_bStructure || !m_images.empty();
 }
 

@@ -44,6 +44,9 @@ public:
     int FocusFamily() const { return m_nFocusFamily; }
     // Whether the step moved, added or removed objects or replaced steps (the views rebuild their rows).
     bool ChangesStructure() const { return m_bStructure; }
+    // Whether the step changed the project settings, column sets or parameter definitions (the views
+    // build their columns anew).
+    bool ChangesSettings() const { return m_bSettings; }
     // The memory the step holds, about.
     std::size_t Bytes() const;
 
@@ -57,6 +60,10 @@ private:
         void* object;
         Kind kind;
         qint32 stepId = 0;
+        // Where the object stood in its tree, to tell whether the views' rows must be built anew.
+        qint32 parentId = 0;
+        qint32 prevSiblingId = 0;
+        bool deleted = false;
         QByteArray before;
         QByteArray after;
     };
@@ -65,6 +72,9 @@ private:
     void Load(const Image& image, const QByteArray& bytes);
     void Keep(void* key, void* object, Kind kind, qint32 stepId = 0);
     CStep* StepOf(const Image& image) const;
+    // The project object of the record, null for the settings and parameter definitions.
+    CDVData* ObjectOf(const Image& image) const;
+    static bool Moved(const Image& image, const CDVData* object);
     void Apply(bool undo);
 
     CReqDoc& m_doc;
@@ -77,4 +87,5 @@ private:
     qint32 m_nFocusId = 0;
     int m_nFocusFamily = -1;
     bool m_bStructure = false;
+    bool m_bSettings = false;
 };

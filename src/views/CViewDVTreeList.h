@@ -41,6 +41,8 @@ public:
     void Rebuild() override;
     void StoreLayout() override;
     void ShowObject(int family, qint32 id) override;
+    // Rows anew from the family list, keeping open branches, selection, marks and the top row.
+    void ReloadRows() override;
 
     // CViewChildDV
     void OnInitialUpdate() override;
@@ -232,8 +234,6 @@ private:
     // After a structure edit: the other views of the same rows take the new family list, then the
     // modification notice goes out.
     void NotifyStructureChanged();
-    // Rows anew from the family list, keeping open branches, selection, marks and the top row.
-    void ReloadRows();
 
     // Printing and pictures (CViewDVTreeListPrint.cpp).
     void PaintHeader(QPainter& painter) const;

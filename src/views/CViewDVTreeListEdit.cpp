@@ -79,7 +79,8 @@ qintptr CViewDVTreeList::OnEnterInCell() {
         return 0;
     }
     const int mode = QuickSelectMode(object, SelectedFieldId());
-    DVUndoScope step(*m_pDocument, DVCellEdit::StepName(*m_pDocument, SelectedFieldId()));
+    DVUndoScope step(*m_pDocument, DVCellEdit::StepName(*m_pDocument, SelectedFieldId()),
+                     DVUndoScope::WithSettings);
     step.Capture(object);
     if (EditCellInMode(object, mode, false)) {
         m_pDocument->MarkModified(object);
