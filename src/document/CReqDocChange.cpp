@@ -14,30 +14,45 @@ std::array<CDVColumn*, 4> ColumnSets(CReqDoc& doc) {
     return {&doc.m_colsRequirements, &doc.m_colsActors, &doc.m_colsUseCases, &doc.m_colsSteps};
 }
 
+std::array<CDVDevelopmentStep*, 4> PhaseDefaults(CReqDoc& doc) {
+    return {&doc.m_stepApproval, &doc.m_stepImplementation, &doc.m_stepVerification, &doc.m_stepValidation};
+}
+
+std::array<qint32*, 5> Colours(CReqDoc& doc) {
+    return {&doc.m_clrAltRequirement, &doc.m_clrAltActor, &doc.m_clrAltUseCase, &doc.m_clrAltStep,
+            &doc.m_clrAltLinked};
+}
+
+std::array<bool*, 5> Flags(CReqDoc& doc) {
+    return {&doc.m_bGridLines, &doc.m_bGridLinesLinked, &doc.m_bImplementationPhase, &doc.m_bValidationPhase,
+            &doc.m_bSaveColumnsAutomatically};
+}
+
 // The project settings a dialog may change, with the column sets.
 void StoreSettings(CArchiveWriter& out, CReqDoc& doc) {
     out.WriteString(doc.m_strProjectName);
+    out.WriteString(doc.m_strCurrency);
+    out.WriteString(doc.m_strDurationUnit);
     ProjectRecords::Store(out, doc.m_version);
+    for (const CDVDevelopmentStep* step : PhaseDefaults(doc))
+        ProjectRecords::Store(out, *step);
     for (const CDVColumn* columns : ColumnSets(doc))
         ProjectRecords::Store(out, *columns);
     ProjectRecords::Store(out, doc.m_userHeaders);
     ProjectRecords::Store(out, doc.m_userValueNames);
-    for (qint32 value : {doc.m_clrAltRequirement, doc.m_clrAltActor, doc.m_clrAltUseCase, doc.m_clrAltStep,
-                         doc.m_clrAltLinked})
-        out.WriteInt32(value);
-    for (bool flag : {doc.m_bGridLines, doc.m_bGridLinesLinked, doc.m_bImplementationPhase,
-                      doc.m_bValidationPhase, doc.m_bSaveColumnsAutomatically})
-        out.WriteBool(flag);
-    out.WriteString(doc.m_strCurrency);
-    out.WriteString(doc.m_strDurationUnit);
-    for (const CDVDevelopmentStep* step :
-         {&doc.m_stepApproval, &doc.m_stepImplementation, &doc.m_stepVerification, &doc.m_stepValidation})
-        ProjectRecords::Store(out, *step);
+    for (const qint32* colour : Colours(doc))
+        out.WriteInt32(*colour);
+    for (const bool* flag : Flags(doc))
+        out.WriteBool(*flag);
 }
 
 void LoadSettings(CArchiveReader& in, CReqDoc& doc) {
     doc.m_strProjectName = in.ReadString();
+    doc.m_strCurrency = in.ReadString();
+    doc.m_strDurationUnit = in.ReadString();
     ProjectRecords::Load(in, doc.m_version);
+    for (CDVDevelopmentStep* step : PhaseDefaults(doc))
+        ProjectRecords::Load(in, *step);
     for (CDVColumn* columns : ColumnSets(doc)) {
         columns->m_fieldIds.clear();
         columns->m_widths.clear();
@@ -46,17 +61,10 @@ void LoadSettings(CArchiveReader& in, CReqDoc& doc) {
     }
     ProjectRecords::Load(in, doc.m_userHeaders);
     ProjectRecords::Load(in, doc.m_userValueNames);
-    for (qint32* value : {&doc.m_clrAltRequirement, &doc.m_clrAltActor, &doc.m_clrAltUseCase,
-                          &doc.m_clrAltStep, &doc.m_clrAltLinked})
-        *value = in.ReadInt32();
-    for (bool* flag : {&doc.m_bGridLines, &doc.m_bGridLinesLinked, &doc.m_bImplementationPhase,
-                       &doc.m_bValidationPhase, &doc.m_bSaveColumnsAutomatically})
+    for (qint32* colour : Colours(doc))
+        *colour = in.ReadInt32();
+    for (bool* flag : Flags(doc))
         *flag = in.ReadBool();
-    doc.m_strCurrency = in.ReadString();
-    doc.m_strDurationUnit = in.ReadString();
-    for (CDVDevelopmentStep* step :
-         {&doc.m_stepApproval, &doc.m_stepImplementation, &doc.m_stepVerification, &doc.m_stepValidation})
-        ProjectRecords::Load(in, *step);
 }
 
 }  // namespace
@@ -134,9 +142,9 @@ CDVData* CReqDocChange::ObjectOf(const Image& image) const {
 }
 
 bool CReqDocChange::Moved(const Image& image, const CDVData* object) {
-    return object != nullptr && (object->m_nParentId != image.parentId ||
-                                 object->m_nPrevSiblingId != image.prevSiblingId ||
-                                 object->m_bDeleted != image.deleted);
+    return object != nullptr &&
+           (object->m_nParentId != image.parentId || object->m_nPrevSiblingId != image.prevSiblingId ||
+            object->m_bDeleted != image.deleted);
 }
 
 CStep* CReqDocChange::StepOf(const Image& image) const {

@@ -17,11 +17,10 @@ QUndoStack* CReqDocHistory::StackOf(const CReqDoc& doc) {
 }
 
 CReqDocHistory::CReqDocHistory(CReqDoc& doc) : m_doc(doc) {
-    QObject::connect(&m_stack, &QUndoStack::indexChanged, &m_stack,
-                     [this] {
-                         if (!m_bClearing)
-                             m_doc.SetModifiedByUndo(m_stack.isClean());
-                     });
+    QObject::connect(&m_stack, &QUndoStack::indexChanged, &m_stack, [this] {
+        if (!m_bClearing)
+            m_doc.SetModifiedByUndo(m_stack.isClean());
+    });
 }
 
 void CReqDocHistory::Push(std::unique_ptr<CReqDocChange> change, const QString& name) {

@@ -31,7 +31,7 @@ inline testing::AssertionResult SameDump(const QByteArray& actual, const QByteAr
         ++line;
     auto result = testing::AssertionFailure() << "dumps part at line " << line << ":\n";
     for (qsizetype i = std::max<qsizetype>(0, line - 12); i < line + 4; ++i)
-        result << (i < a.size() ? a[i].toStdString() : "") << "  |  " << (i < e.size() ? e[i].toStdString() : "")
-               << "\n";
+        result << (i < a.size() ? a[i].toStdString() : "") << "  |  "
+               << (i < e.size() ? e[i].toStdString() : "") << "\n";
     return result;
 }

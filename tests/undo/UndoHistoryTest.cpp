@@ -70,7 +70,8 @@ TEST_F(UndoHistory, ReplacingTheContentClearsTheStackAndKeepsTheFlag) {
 TEST_F(UndoHistory, ACellEditIsNamedAfterItsColumn) {
     Retitle(0, QStringLiteral("first"));
     EXPECT_EQ(stack->undoText(), QStringLiteral("Edit Title"));
-    ASSERT_TRUE(DVCellEdit::Apply(doc, *doc.m_requirements.at(0), FIELD_APPROVED, QStringLiteral("Yes")).changed);
+    ASSERT_TRUE(
+        DVCellEdit::Apply(doc, *doc.m_requirements.at(0), FIELD_APPROVED, QStringLiteral("Yes")).changed);
     EXPECT_EQ(stack->undoText(), QStringLiteral("Edit Approved"));
 }
 

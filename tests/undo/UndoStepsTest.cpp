@@ -147,16 +147,14 @@ TEST_F(UndoSteps, EveryKindOfChangeIsOneStepThatUndoAndRedoReplay) {
 
 TEST_F(UndoSteps, UnchangedOrRefusedEditsLeaveNoStep) {
     EXPECT_FALSE(Edit(doc.m_requirements.at(1), FIELD_TITLE, doc.m_requirements.at(1)->m_strTitle));
-    {
-        DVUndoScope step(doc, QStringLiteral("Nothing"), DVUndoScope::WithSettings);
-    }
+    { DVUndoScope step(doc, QStringLiteral("Nothing"), DVUndoScope::WithSettings); }
     EXPECT_EQ(stack->count(), 0);
 }
 
 TEST_F(UndoSteps, RandomEditsUndoneToTheStartGiveTheOriginal) {
     std::mt19937 random(17);
     const auto pick = [&random](int size) { return int(random() % unsigned(size)); };
-    const int fields[] = {FIELD_TITLE,    FIELD_DESCRIPTION,      FIELD_COMMENT, FIELD_APPROVED,
+    const int fields[] = {FIELD_TITLE,    FIELD_DESCRIPTION,      FIELD_COMMENT,    FIELD_APPROVED,
                           FIELD_VERIFIED, FIELD_REQUIREMENT_TYPE, FIELD_IMPLEMENTED};
     const QStringList types = doc.GetRequirementTypeChoices().split(u'|');
     const QByteArray original = UndoComparableDump(doc);

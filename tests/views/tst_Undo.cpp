@@ -10,7 +10,6 @@
 #include <QLineEdit>
 
 #include <functional>
-#include <map>
 
 namespace {
 
@@ -20,15 +19,7 @@ protected:
         stack = CReqDocHistory::Attach(doc);
         SetColumns(doc.m_colsRequirements, {407, 402});
         SetColumns(doc.m_colsSteps, {407, 415, 403});
-        const qint32 a = AddRequirement(QStringLiteral("A"))->m_nId;
-        AddRequirement(QStringLiteral("A1"), a);
-        const qint32 a2 = AddRequirement(QStringLiteral("A2"), a)->m_nId;
-        AddRequirement(QStringLiteral("A21"), a2);
-        AddRequirement(QStringLiteral("B"));
-        AddRequirement(QStringLiteral("C"));
-        for (const Requirement* r : doc.m_requirements) {
-            idOf[r->m_strTitle] = r->m_nId;
-        }
+        idOf = AddOutlineOfRequirements();
         useCase = AddUseCase(QStringLiteral("Order"));
         AddStep(useCase, QStringLiteral("First"));
         AddStep(useCase, QStringLiteral("Last"));
