@@ -398,14 +398,18 @@ TEST_F(FamilyViewsTest, ContextMenusListTheFamilyCommandsAndDisableTheUnhandled)
         QStringList texts;
         std::vector<int> disabled;
         Flatten(menu.get(), texts, disabled);
-        EXPECT_EQ(texts, c.head + tail);
-        EXPECT_EQ(disabled, c.disabled) << texts.first().toStdString();
+        // Undo and Redo come first; the document handles them, so a view alone disables them.
+        EXPECT_EQ(texts, QStringList({"Undo", "Redo"}) + c.head + tail);
+        std::vector<int> expected{DVCmd::Undo, DVCmd::Redo};
+        expected.insert(expected.end(), c.disabled.begin(), c.disabled.end());
+        EXPECT_EQ(disabled, expected) << texts.first().toStdString();
     }
 
     // With the application's routing and edit sheet, a command it handles is enabled.
     CDVViewHost::Instance().editSheet = [](CViewDVTreeList*, CDVData*, int, bool&) { return false; };
     CDVViewHost::Instance().updateCommand = [](CViewChildDV* view, int id, CDVCommandState& state) {
-        return id == DVCmd::EmbeddedDocument || view->OnUpdateCommand(id, state);
+        return id == DVCmd::EmbeddedDocument || id == DVCmd::Undo || id == DVCmd::Redo ||
+               view->OnUpdateCommand(id, state);
     };
     std::unique_ptr<QMenu> menu(cases[0].view->CreateContextMenu(nullptr));
     QStringList texts;
