@@ -25,6 +25,8 @@ QString ChildTargetRefusal() {
 
 bool CViewDVTreeList::RunTreeCommand(int id) {
     DVUndoScope step(*m_pDocument, TreeStepName(id));
+    // The selected row's object first: undo and redo select its row again.
+    step.Capture(FamilyObjectOf(SelectedItem()));
     step.Capture(StructureOwner());
     switch (id) {
         case DVCmd::Cut:
