@@ -2,6 +2,7 @@
 // painting the view with the memory then resident, a scroll frame, the round trip of a cell edit
 // through every open view, and moving a branch. Run with QT_QPA_PLATFORM=offscreen.
 #include "document/CReqDoc.h"
+#include "support/CellEditNotify.h"
 #include "support/ProcessMemory.h"
 #include "views/CViewDVTreeList.h"
 #include "views/CViewMotherDV.h"
@@ -100,13 +101,8 @@ void BM_CellEditRoundTrip(benchmark::State& state) {
     const HTREEITEM row = view->GetGrid()->GetNextItem(0, TVGN_ROOT);
     int n = 0;
     for (auto _ : state) {
-        // The end of an in-place edit in the description column, as the grid reports it.
-        TLNotify notify;
-        notify.code = TVN_ENDLABELEDITW;
-        notify.hItem = row;
-        notify.column = 2;
-        notify.text = QStringLiteral("Edited %1").arg(++n);
-        view->OnTreeListNotify(*view->GetGrid(), notify);
+        // An in-place edit in the description column.
+        EndCellEdit(*view, row, 2, QStringLiteral("Edited %1").arg(++n));
     }
 }
 BENCHMARK(BM_CellEditRoundTrip)->Arg(kHundredThousand)->Arg(kMillion)->Unit(benchmark::kMillisecond);

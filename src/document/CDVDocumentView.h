@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 // What the document needs of its views. The mother views and the matrix and overview views implement it;
 // the core never sees a widget.
 class CDVDocumentView {
@@ -19,10 +21,14 @@ public:
     virtual void RefreshVisibleRows(bool /*all*/) {}
     // Builds columns and rows anew.
     virtual void Rebuild() {}
+    // Builds the rows anew and keeps what the user opened, selected and scrolled to.
+    virtual void ReloadRows() { Rebuild(); }
     // Writes column order, widths and the first visible object into the view's column set.
     virtual void StoreLayout() {}
     // The steps view numbers its steps.
     virtual void RenumberSteps() {}
+    // Selects the row of the object (a DVFamily value and identifier) when the view shows it.
+    virtual void ShowObject(int /*family*/, qint32 /*id*/) {}
     // The document changed; sender is the view that changed it, or null.
     virtual void OnUpdate(CDVDocumentView* /*sender*/) {}
 };

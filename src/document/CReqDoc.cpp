@@ -1,6 +1,8 @@
 #include "document/CReqDoc.h"
 
 #include "document/CDVDocumentView.h"
+#include "document/CReqDocChange.h"
+#include "document/DVUndoHistory.h"
 
 #include <algorithm>
 
@@ -98,4 +100,55 @@ void CReqDoc::AddView(CDVDocumentView* view) {
 
 void CReqDoc::RemoveView(CDVDocumentView* view) {
     std::erase(m_views, view);
+}
+
+void CReqDoc::SetModifiedFlag(bool modified) {
+    m_bModified = modified;
+    if (!modified) {
+        m_bModifiedOutsideUndo = false;
+        if (m_pUndoHistory)
+            m_pUndoHistory->SetClean();
+    } else if (m_pChangeObserver == nullptr && !m_bShowingUndoStep) {
+        m_bModifiedOutsideUndo = true;
+    }
+}
+
+void CReqDoc::SetUndoHistory(std::unique_ptr<DVUndoHistory> history) {
+    m_pUndoHistory = std::move(history);
+}
+
+void CReqDoc::ClearUndoHistory() {
+    // Undo can no longer reach the saved state.
+    m_bModifiedOutsideUndo = m_bModifiedOutsideUndo || m_bModified;
+    if (m_pUndoHistory)
+        m_pUndoHistory->Clear();
+}
+
+void CReqDoc::DeleteContents() {
+    ClearUndoHistory();
+    CReqProject::DeleteContents();
+}
+
+void CReqDoc::ShowUndoStep(const CReqDocChange& change) {
+    m_bShowingUndoStep = true;
+    m_bOnlyDefaults = false;
+    // A view may close others while it updates; walk a copy.
+    const std::vector<CDVDocumentView*> views = m_views;
+    for (CDVDocumentView* view : views) {
+        if (!view->IsChildView())
+            continue;
+        if (change.ChangesSettings())
+            view->Rebuild();
+        else if (change.ChangesStructure())
+            view->ReloadRows();
+        else
+            view->RefreshVisibleRows(true);
+        view->ShowObject(change.FocusFamily(), change.FocusId());
+    }
+    UpdateAllViews(nullptr);
+    m_bShowingUndoStep = false;
+}
+
+void CReqDoc::SetModifiedByUndo(bool clean) {
+    m_bModified = !clean || m_bModifiedOutsideUndo;
 }

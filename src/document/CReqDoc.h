@@ -9,6 +9,8 @@
 
 class CDVDocumentView;
 class CLinkedStorage;
+class CReqDocChange;
+class DVUndoHistory;
 
 // A size in HIMETRIC units (0.01 mm).
 struct DVSize {
@@ -56,7 +58,20 @@ public:
     void UpdateAllViews(CDVDocumentView* sender);
 
     bool IsModified() const { return m_bModified; }
-    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    // Clearing the flag (a save or a load) makes the current undo step the clean one. Setting it
+    // outside an undo step keeps the save question even when undo returns to the clean step.
+    void SetModifiedFlag(bool modified = true);
+
+    // Undo: the history the application attaches (none in the command-line tool).
+    void SetUndoHistory(std::unique_ptr<DVUndoHistory> history);
+    DVUndoHistory* UndoHistory() const { return m_pUndoHistory.get(); }
+    // Forgets every undo step; for whatever replaces the document's content (link, unlink, reload).
+    void ClearUndoHistory();
+    // The views follow an undone or redone step; clean tells whether the step is the saved one.
+    void ShowUndoStep(const CReqDocChange& change);
+    void SetModifiedByUndo(bool clean);
+    // Empties the project; no undo step may outlive its objects.
+    void DeleteContents();
     // Opened as an embedded object of another application's document.
     bool IsEmbedded() const { return m_bEmbedded; }
 
@@ -103,4 +118,7 @@ public:
 private:
     std::vector<CDVDocumentView*> m_views;
     bool m_bModified = false;
+    bool m_bModifiedOutsideUndo = false;
+    bool m_bShowingUndoStep = false;
+    std::unique_ptr<DVUndoHistory> m_pUndoHistory;
 };

@@ -1,6 +1,7 @@
 #include "document/DVCellEdit.h"
 
 #include "document/CReqDoc.h"
+#include "document/DVUndoScope.h"
 #include "model/Requirement.h"
 #include "model/StringIds.h"
 
@@ -13,12 +14,18 @@ Result Apply(CReqDoc& doc, CDVData& object, int fieldId, const QString& text) {
         if (type >= 0 && !static_cast<const Requirement&>(object).MayTakeType(type))
             return {true, false};
     }
+    DVUndoScope step(doc, StepName(doc, fieldId));
+    doc.BeforeChange(&object);
     Result result;
     result.changed = object.SetFieldText(text, fieldId, result.handled, &doc);
     result.changed = result.changed && result.handled;
     if (result.changed)
         doc.MarkModified(&object);
     return result;
+}
+
+QString StepName(const CReqDoc& doc, int fieldId) {
+    return QStringLiteral("Edit %1").arg(doc.GetHeaderText(fieldId));
 }
 
 }  // namespace DVCellEdit

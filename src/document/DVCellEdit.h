@@ -15,6 +15,10 @@ struct Result {
     bool changed = false;  // the object changed and was marked modified
 };
 
+// One undo step, unless the caller's step holds it (several edits as one).
 Result Apply(CReqDoc& doc, CDVData& object, int fieldId, const QString& text);
+
+// The undo step's name: "Edit" and the column header.
+QString StepName(const CReqDoc& doc, int fieldId);
 
 }  // namespace DVCellEdit

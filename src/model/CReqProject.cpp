@@ -172,6 +172,7 @@ void CReqProject::MarkModified(CDVData* object) {
     if (object == nullptr) {
         return;
     }
+    BeforeChange(object);
     object->m_version = object->m_version.Next(m_version);
     object->m_timeModified = DVNow();
 }

@@ -4,6 +4,7 @@
 #include "model/CDVColumn.h"
 #include "model/CDVDevelopmentStep.h"
 #include "model/CUseCase.h"
+#include "model/DVChangeObserver.h"
 #include "model/DVObjectList.h"
 #include "model/DVParameter.h"
 #include "model/DV_UserDefinition.h"
@@ -66,6 +67,12 @@ public:
 
     // Touches the object's version against the project version and sets its time to now.
     void MarkModified(CDVData* object);
+    // Every change of an object's stored fields announces itself here first (see DVChangeObserver).
+    void BeforeChange(CDVData* object) {
+        if (m_pChangeObserver != nullptr && object != nullptr)
+            m_pChangeObserver->BeforeChange(*object);
+    }
+    DVChangeObserver* m_pChangeObserver = nullptr;
 
     // Link maintenance between requirements and use cases.
     void AddRequirementLink(qint32 derivedId, qint32 sourceId, bool ownSide);

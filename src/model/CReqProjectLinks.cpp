@@ -36,9 +36,11 @@ void CReqProject::AddRequirementLink(qint32 derivedId, qint32 sourceId, bool own
         return;
     }
     if (ownSide) {
+        BeforeChange(source);
         InsertSorted(source->m_createdRequirements, Id(derivedId));
         MarkModified(source);
     } else {
+        BeforeChange(derived);
         InsertSorted(derived->m_derivedFromRequirements, Id(sourceId));
         MarkModified(derived);
     }
@@ -51,9 +53,11 @@ void CReqProject::RemoveRequirementLink(qint32 derivedId, qint32 sourceId, bool 
         return;
     }
     if (ownSide) {
+        BeforeChange(source);
         RemoveFirst(source->m_createdRequirements, Id(derivedId));
         MarkModified(source);
     } else {
+        BeforeChange(derived);
         RemoveFirst(derived->m_derivedFromRequirements, Id(sourceId));
         MarkModified(derived);
     }
@@ -66,9 +70,11 @@ void CReqProject::AddUseCaseOfRequirement(qint32 useCaseId, qint32 requirementId
         return;
     }
     if (ownSide) {
+        BeforeChange(requirement);
         InsertSorted(requirement->m_createdUseCases, Id(useCaseId));
         MarkModified(requirement);
     } else {
+        BeforeChange(useCase);
         InsertSorted(useCase->m_derivedFromRequirements, Id(requirementId));
         MarkModified(useCase);
     }
@@ -81,9 +87,11 @@ void CReqProject::RemoveUseCaseOfRequirement(qint32 useCaseId, qint32 requiremen
         return;
     }
     if (ownSide) {
+        BeforeChange(requirement);
         RemoveFirst(requirement->m_createdUseCases, Id(useCaseId));
         MarkModified(requirement);
     } else {
+        BeforeChange(useCase);
         RemoveFirst(useCase->m_derivedFromRequirements, Id(requirementId));
         MarkModified(useCase);
     }
@@ -99,6 +107,7 @@ bool CReqProject::AddRequirementOfUseCase(qint32 useCaseId, qint32 requirementId
     bool firstChanged = false;
     if (useCaseSide || bothSides) {
         if (!Contains(useCase->m_createdRequirements, Id(requirementId))) {
+            BeforeChange(useCase);
             InsertSorted(useCase->m_createdRequirements, Id(requirementId));
             MarkModified(useCase);
             firstChanged = true;
@@ -110,6 +119,7 @@ bool CReqProject::AddRequirementOfUseCase(qint32 useCaseId, qint32 requirementId
     if (Contains(requirement->m_derivedFromUseCases, Id(useCaseId))) {
         return firstChanged;
     }
+    BeforeChange(requirement);
     InsertSorted(requirement->m_derivedFromUseCases, Id(useCaseId));
     MarkModified(requirement);
     return true;
@@ -123,6 +133,7 @@ void CReqProject::RemoveRequirementOfUseCase(qint32 useCaseId, qint32 requiremen
         return;
     }
     if (useCaseSide || bothSides) {
+        BeforeChange(useCase);
         RemoveFirst(useCase->m_createdRequirements, Id(requirementId));
         MarkModified(useCase);
         if (!bothSides) {
@@ -130,6 +141,7 @@ void CReqProject::RemoveRequirementOfUseCase(qint32 useCaseId, qint32 requiremen
             return;
         }
     }
+    BeforeChange(requirement);
     RemoveFirst(requirement->m_derivedFromUseCases, Id(useCaseId));
     MarkModified(requirement);
     useCase->RemoveRequirementFromSteps(Id(requirementId), this);

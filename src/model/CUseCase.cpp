@@ -47,6 +47,9 @@ bool CUseCase::RemoveRequirementFromSteps(quint32 requirementId, CReqProject* do
     for (CStep* step : m_steps) {
         auto it = std::find(step->m_stepRequirements.begin(), step->m_stepRequirements.end(), requirementId);
         if (it != step->m_stepRequirements.end()) {
+            if (doc != nullptr) {
+                doc->BeforeChange(step);
+            }
             step->m_stepRequirements.erase(it);
             if (doc != nullptr) {
                 doc->MarkModified(step);

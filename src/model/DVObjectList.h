@@ -84,6 +84,33 @@ public:
         return raw;
     }
 
+    // The objects in list order.
+    std::vector<T*> Order() const {
+        std::vector<T*> order;
+        order.reserve(m_items.size());
+        for (const auto& object : m_items) {
+            order.push_back(object.get());
+        }
+        return order;
+    }
+
+    // Removes count objects from the position on and hands them to the caller in list order.
+    std::vector<std::unique_ptr<T>> TakeRange(int position, int count) {
+        const auto first = m_items.begin() + position;
+        std::vector<std::unique_ptr<T>> taken(std::make_move_iterator(first),
+                                              std::make_move_iterator(first + count));
+        m_items.erase(first, first + count);
+        Invalidate();
+        return taken;
+    }
+
+    // Inserts the objects before the position, in their order.
+    void InsertRange(int position, std::vector<std::unique_ptr<T>> objects) {
+        m_items.insert(m_items.begin() + position, std::make_move_iterator(objects.begin()),
+                       std::make_move_iterator(objects.end()));
+        Invalidate();
+    }
+
     // Removes the object from the list (or the holding area) and hands it to the caller.
     std::unique_ptr<T> Take(T* object) {
         const int index = IndexOf(object);

@@ -73,6 +73,7 @@ public:
 
 private:
     void Withdraw(CDVVerificationData* object, CDVDevelopmentStep& record, bool cascade) {
+        m_doc->BeforeChange(object);
         if (cascade) {
             record.m_nState = CDVDevelopmentStep::OutOfDate;
             if (object != m_root) {

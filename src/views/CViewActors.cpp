@@ -1,6 +1,7 @@
 #include "views/CViewActors.h"
 
 #include "document/CReqDoc.h"
+#include "document/DVUndoScope.h"
 #include "model/StringIds.h"
 #include "views/CDVViewHost.h"
 #include "views/DVCommandIds.h"
@@ -104,9 +105,12 @@ qintptr CViewActors::OnEnterInCell() {
 bool CViewActors::OnCommand(int id) {
     switch (id) {
         case DVCmd::KindActor:
-        case DVCmd::TypeFolder:
+        case DVCmd::TypeFolder: {
+            DVUndoScope step(*m_pDocument, QStringLiteral("Change Actor Type"));
+            step.Capture(FamilyObjectOf(SelectedItem()));
             SetKind(id == DVCmd::KindActor ? CActor::KindActor : CActor::KindFolder);
             return true;
+        }
         case DVCmd::ActorMenu:
             ShowContextMenu(QCursor::pos());
             return true;
@@ -155,6 +159,8 @@ bool CViewActors::DeleteItemBranch(HTREEITEM item) {
     for (CUseCase* useCase : doc->m_useCases) {
         bool useCaseChanged = false;
         for (CStep* step : useCase->m_steps) {
+            // Unchanged steps drop out of the undo step again.
+            doc->BeforeChange(step);
             bool changed = false;
             if (step->m_nActorId == id) {
                 step->m_nActorId = 0;

@@ -241,6 +241,9 @@ void CViewDVTreeList::AddEmbeddedCommand(QMenu* menu) {
 
 QMenu* CViewDVTreeList::CreateContextMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
+    AddCommand(menu, DVCmd::Undo, QStringLiteral("Undo"));
+    AddCommand(menu, DVCmd::Redo, QStringLiteral("Redo"));
+    menu->addSeparator();
     BuildContextMenu(menu);
     UpdateMenuActions(menu);
     return menu;

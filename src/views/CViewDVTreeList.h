@@ -41,6 +41,9 @@ public:
     void RefreshVisibleRows(bool withTitle) override;
     void Rebuild() override;
     void StoreLayout() override;
+    void ShowObject(int family, qint32 id) override;
+    // Rows anew from the family list, keeping open branches, selection, marks and the top row.
+    void ReloadRows() override;
 
     // CViewChildDV
     void OnInitialUpdate() override;
@@ -179,6 +182,10 @@ protected:
     }
     void MarkDeleted(CDVData* object);
     void NotifyModified();
+    // Undo (CViewDVTreeListUndo.cpp): the family's name in step names ("Delete Requirement"), and the
+    // object whose record holds the view's list (the steps' use case), kept by every tree command.
+    QString FamilyNoun() const;
+    virtual CDVData* StructureOwner() const { return nullptr; }
     // Whether the other view shows the same family list (the families; the steps of one use case).
     virtual bool SharesRowsWith(const CViewDVTreeList& other) const;
     // Membership tests compare addresses only, because a row may name an object another view destroyed.
@@ -202,6 +209,8 @@ private:
     void ScrollToObject(qint32 id);
     void RelayoutGrid();
     HTREEITEM InsertObjectRow(HTREEITEM parent, HTREEITEM after, CDVData* object, bool expanded = false);
+
+    QString TreeStepName(int id) const;
 
     // Editing (CViewDVTreeListEdit.cpp).
     bool EditCellInMode(CDVData* object, int mode, bool deferred);
@@ -232,8 +241,6 @@ private:
     // After a structure edit: the other views of the same rows take the new family list, then the
     // modification notice goes out.
     void NotifyStructureChanged();
-    // Rows anew from the family list, keeping open branches, selection, marks and the top row.
-    void ReloadRows();
 
     // Printing and pictures (CViewDVTreeListPrint.cpp).
     void PaintHeader(QPainter& painter) const;

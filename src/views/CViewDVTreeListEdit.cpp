@@ -3,6 +3,7 @@
 
 #include "document/CReqDoc.h"
 #include "document/DVCellEdit.h"
+#include "document/DVUndoScope.h"
 #include "model/StringIds.h"
 #include "views/CDVViewHost.h"
 
@@ -30,6 +31,7 @@ void CViewDVTreeList::ApplyCellEdit(HTREEITEM item, int column, const QString& t
     }
     // The tree column edits the title whatever field id it carries.
     const int fieldId = column == 0 ? int(FIELD_TITLE) : FieldIdOfColumn(column);
+    DVUndoScope step(*m_pDocument, DVCellEdit::StepName(*m_pDocument, fieldId));
     // Unchanged or refused, the row shows the stored value again over what the grid showed.
     const bool changed = DVCellEdit::Apply(*m_pDocument, *object, fieldId, text).changed;
     FillRow(item, object, true);
@@ -77,6 +79,9 @@ qintptr CViewDVTreeList::OnEnterInCell() {
         return 0;
     }
     const int mode = QuickSelectMode(object, SelectedFieldId());
+    DVUndoScope step(*m_pDocument, DVCellEdit::StepName(*m_pDocument, SelectedFieldId()),
+                     DVUndoScope::WithSettings);
+    step.Capture(object);
     if (EditCellInMode(object, mode, false)) {
         m_pDocument->MarkModified(object);
         RefreshVisibleRows(true);
@@ -96,6 +101,8 @@ void CViewDVTreeList::OpenEditSheet(int page) {
     if (object == nullptr || !editSheet) {
         return;
     }
+    DVUndoScope step(*m_pDocument, QStringLiteral("Edit %1").arg(FamilyNoun()), DVUndoScope::WithSettings);
+    step.Capture(object);
     bool parametersChanged = false;
     if (editSheet(this, object, page, parametersChanged)) {
         FillRow(item, object, true);

@@ -2,6 +2,7 @@
 #include "views/CViewDVTreeList.h"
 
 #include "document/CReqDoc.h"
+#include "document/DVUndoScope.h"
 #include "model/CStep.h"
 #include "platform/DVMessageBox.h"
 #include "views/DVCommandIds.h"
@@ -23,6 +24,10 @@ QString ChildTargetRefusal() {
 }  // namespace
 
 bool CViewDVTreeList::RunTreeCommand(int id) {
+    DVUndoScope step(*m_pDocument, TreeStepName(id));
+    // The selected row's object first: undo and redo select its row again.
+    step.Capture(FamilyObjectOf(SelectedItem()));
+    step.Capture(StructureOwner());
     switch (id) {
         case DVCmd::Cut:
             Cut();
@@ -94,10 +99,12 @@ void CViewDVTreeList::SetTreeLinks(HTREEITEM row) {
     // A row whose object another view destroyed names nothing, so it is never read.
     const CDVData* parent = FamilyObjectOf(m_grid->GetNextItem(row, TVGN_PARENT));
     const CDVData* previous = FamilyObjectOf(m_grid->GetNextItem(row, TVGN_PREVIOUS));
+    m_pDocument->BeforeChange(object);
     object->m_nParentId = parent != nullptr ? parent->m_nId : 0;
     object->m_nPrevSiblingId = previous != nullptr ? previous->m_nId : 0;
     // The row below now follows this one.
     if (CDVData* next = FamilyObjectOf(m_grid->GetNextItem(row, TVGN_NEXT))) {
+        m_pDocument->BeforeChange(next);
         next->m_nPrevSiblingId = object->m_nId;
     }
 }
@@ -282,6 +289,7 @@ HTREEITEM CViewDVTreeList::CopyOneRow(HTREEITEM source, HTREEITEM target, bool m
     if (move) {
         // The row below the old place takes over the moved object's place.
         if (CDVData* below = FamilyObjectOf(m_grid->GetNextItem(source, TVGN_NEXT))) {
+            m_pDocument->BeforeChange(below);
             below->m_nPrevSiblingId = object->m_nPrevSiblingId;
         }
     }
@@ -402,6 +410,7 @@ void CViewDVTreeList::DeleteRow(HTREEITEM item) {
 }
 
 void CViewDVTreeList::MarkDeleted(CDVData* object) {
+    m_pDocument->BeforeChange(object);
     object->m_bDeleted = true;
     m_pDocument->MarkModified(object);
 }
@@ -448,6 +457,7 @@ void CViewDVTreeList::DeleteSelected() {
     // The row below takes the deleted object's place among its siblings.
     CDVData* below = FamilyObjectOf(m_grid->GetNextItem(row, TVGN_NEXT));
     const qint32 previousId = object->m_nPrevSiblingId;
+    m_pDocument->BeforeChange(below);
     if (DeleteItemBranch(row) && below != nullptr) {
         below->m_nPrevSiblingId = previousId;
     }
@@ -515,6 +525,8 @@ bool CViewDVTreeList::eventFilter(QObject* watched, QEvent* event) {
         const HTREEITEM source = m_hDragSource;
         const HTREEITEM target = m_hDropTarget;
         m_hDragSource = m_hDropTarget = 0;
+        DVUndoScope step(*m_pDocument, QStringLiteral("Move %1").arg(FamilyNoun()));
+        step.Capture(StructureOwner());
         if (source != 0 && target != 0 && source != target &&
             PlaceBranch(target, source, true, false, false) != 0) {
             NotifyStructureChanged();

@@ -1,6 +1,7 @@
 #include "views/CViewTreelist.h"
 
 #include "document/CReqDoc.h"
+#include "document/DVUndoScope.h"
 #include "model/StringIds.h"
 #include "platform/DVMessageBox.h"
 #include "views/DVCommandIds.h"
@@ -109,6 +110,8 @@ int CViewTreelist::QuickSelectMode(CDVData* object, int fieldId) {
 
 bool CViewTreelist::OnCommand(int id) {
     if (TypeOfCommand(id) >= 0) {
+        DVUndoScope step(*m_pDocument, QStringLiteral("Change Requirement Type"));
+        step.Capture(FamilyObjectOf(SelectedItem()));
         ChangeType(TypeOfCommand(id));
         return true;
     }

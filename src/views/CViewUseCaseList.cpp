@@ -1,6 +1,7 @@
 #include "views/CViewUseCaseList.h"
 
 #include "document/CReqDoc.h"
+#include "document/DVUndoScope.h"
 #include "model/StringIds.h"
 #include "views/DVCommandIds.h"
 
@@ -77,9 +78,12 @@ int CViewUseCaseList::QuickSelectMode(CDVData* object, int fieldId) {
 bool CViewUseCaseList::OnCommand(int id) {
     switch (id) {
         case DVCmd::KindUseCase:
-        case DVCmd::TypeFolder:
+        case DVCmd::TypeFolder: {
+            DVUndoScope step(*m_pDocument, QStringLiteral("Change Use-Case Type"));
+            step.Capture(FamilyObjectOf(SelectedItem()));
             SetKind(id == DVCmd::KindUseCase ? CUseCase::KindUseCase : CUseCase::KindFolder);
             return true;
+        }
         case DVCmd::EditUseCaseSteps:
             EditSteps();
             return true;

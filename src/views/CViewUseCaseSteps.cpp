@@ -1,6 +1,7 @@
 #include "views/CViewUseCaseSteps.h"
 
 #include "document/CReqDoc.h"
+#include "document/DVUndoScope.h"
 #include "model/StringIds.h"
 #include "views/DVCommandIds.h"
 
@@ -131,7 +132,11 @@ void CViewUseCaseSteps::RenumberSteps() {
     int number = 0;
     for (HTREEITEM row = grid->GetNextItem(0, TVGN_ROOT); row != 0; row = NextInPreOrder(row)) {
         if (auto* step = static_cast<CStep*>(FamilyObjectOf(row))) {
-            step->m_strNumber = QString::number(++number);
+            const QString text = QString::number(++number);
+            if (step->m_strNumber != text) {
+                m_pDocument->BeforeChange(step);
+                step->m_strNumber = text;
+            }
             FillRow(row, step, false);
         }
     }
@@ -140,6 +145,8 @@ void CViewUseCaseSteps::RenumberSteps() {
 
 bool CViewUseCaseSteps::OnCommand(int id) {
     if (IsStructureCommand(id)) {
+        DVUndoScope step(*m_pDocument, QStringLiteral("Insert New Step"));
+        step.Capture(m_pUseCase);
         InsertStructure(id);
         return true;
     }
@@ -246,6 +253,10 @@ bool CViewUseCaseSteps::DeleteItemBranch(HTREEITEM item) {
     m_pDocument->m_removedSteps.push_back(m_pUseCase->m_steps.Take(static_cast<CStep*>(object)));
     m_pDocument->MarkModified(m_pUseCase);
     return DeleteChildRowsAndRow(item);
+}
+
+CDVData* CViewUseCaseSteps::StructureOwner() const {
+    return m_pUseCase;
 }
 
 void CViewUseCaseSteps::BuildContextMenu(QMenu* menu) {

@@ -37,6 +37,7 @@ protected:
     bool SharesRowsWith(const CViewDVTreeList& other) const override;
     int QuickSelectMode(CDVData* object, int fieldId) override;
     void BuildContextMenu(QMenu* menu) override;
+    CDVData* StructureOwner() const override;
 
 private:
     bool ShowsLiveUseCase() const;

@@ -18,6 +18,8 @@ constexpr int Print = 57607;
 constexpr int PrintDirect = 57608;
 constexpr int PrintPreview = 57609;
 constexpr int NewWindow = 57648;
+constexpr int Undo = 57643;
+constexpr int Redo = 57644;
 constexpr int EmbeddedDocument = 505;
 // Finding in a matrix view; Escape closes the find bar.
 constexpr int Find = 57636;

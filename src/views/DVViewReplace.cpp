@@ -1,6 +1,7 @@
 #include "views/DVViewReplace.h"
 
 #include "document/CReqDoc.h"
+#include "document/DVUndoScope.h"
 #include "model/FieldCatalogue.h"
 #include "model/StringIds.h"
 #include "views/CViewDVTreeList.h"
@@ -22,6 +23,9 @@ bool DVViewReplace::IsReplaceable(const CViewDVTreeList& view, int column) {
 
 int DVViewReplace::ReplaceInCells(CViewDVTreeList& view, const std::vector<DVViewSearch::Cell>& cells,
                                   const QString& text, const QString& replacement, Qt::CaseSensitivity cs) {
+    // Every replacement of one command is one undo step.
+    DVUndoScope step(*view.GetDocument(),
+                     cells.size() > 1 ? QStringLiteral("Replace All") : QStringLiteral("Replace"));
     int changed = 0;
     for (const DVViewSearch::Cell& cell : cells) {
         CDVData* object = view.FamilyObjectOf(cell.row);

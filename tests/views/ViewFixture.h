@@ -11,6 +11,7 @@
 
 #include <QTest>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -54,6 +55,21 @@ protected:
     }
     CStep* AddStep(CUseCase* useCase, const QString& title, qint32 parentId = 0) {
         return Place(useCase->m_steps, doc.NewStep(*useCase), title, parentId);
+    }
+
+    // The requirements A (A1, A2 (A21)), B, C; their identifiers by title.
+    std::map<QString, qint32> AddOutlineOfRequirements() {
+        const qint32 a = AddRequirement(QStringLiteral("A"))->m_nId;
+        AddRequirement(QStringLiteral("A1"), a);
+        const qint32 a2 = AddRequirement(QStringLiteral("A2"), a)->m_nId;
+        AddRequirement(QStringLiteral("A21"), a2);
+        AddRequirement(QStringLiteral("B"));
+        AddRequirement(QStringLiteral("C"));
+        std::map<QString, qint32> ids;
+        for (const Requirement* r : doc.m_requirements) {
+            ids[r->m_strTitle] = r->m_nId;
+        }
+        return ids;
     }
 
     // Creates, shows and builds a view; the fixture owns it.

@@ -4,6 +4,8 @@
 #include "document/DVCellEdit.h"
 #include "model/FieldCatalogue.h"
 #include "model/StringIds.h"
+#include "support/UndoDump.h"
+#include "undo/CReqDocHistory.h"
 #include "views/CViewActors.h"
 #include "views/CViewFindBar.h"
 #include "views/CViewTreelist.h"
@@ -204,6 +206,27 @@ TEST_F(FindInViewTest, ReplaceChangesOnlyFreeTextCells) {
     bar->ReplaceCurrent();
     EXPECT_EQ(bar->StatusText(), QStringLiteral("No replaceable matches"));
     EXPECT_EQ(FieldCatalogue::CellText(&doc, seal, 100001), n);
+}
+
+TEST_F(FindInViewTest, ReplaceAllIsOneUndoStep) {
+    QUndoStack* stack = CReqDocHistory::Attach(doc);
+    auto* view = Open<CViewTreelist>();
+    doc.AddView(view);
+    const QByteArray before = UndoComparableDump(doc);
+
+    CViewFindBar* bar = OpenBar(view, DVCmd::Replace);
+    Type(bar, QStringLiteral("pump"));
+    bar->ReplaceField()->setText(QStringLiteral("valve"));
+    EXPECT_EQ(bar->ReplaceAll(), 3);
+    const QByteArray after = UndoComparableDump(doc);
+    ASSERT_EQ(stack->count(), 1);
+    EXPECT_EQ(stack->undoText(), QStringLiteral("Replace All"));
+
+    stack->undo();
+    EXPECT_TRUE(SameDump(UndoComparableDump(doc), before));
+    EXPECT_EQ(Cell(view, unit->m_nId, 0), QStringLiteral("Pump unit"));
+    stack->redo();
+    EXPECT_TRUE(SameDump(UndoComparableDump(doc), after));
 }
 
 TEST_F(FindInViewTest, ReplaceChangesTheSelectedMatchThenMovesOn) {

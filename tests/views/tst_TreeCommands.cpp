@@ -13,15 +13,7 @@ class TreeCommandsTest : public ViewTest {
 protected:
     void SetUp() override {
         SetColumns(doc.m_colsRequirements, {407, 402});
-        const qint32 a = AddRequirement(QStringLiteral("A"))->m_nId;
-        AddRequirement(QStringLiteral("A1"), a);
-        const qint32 a2 = AddRequirement(QStringLiteral("A2"), a)->m_nId;
-        AddRequirement(QStringLiteral("A21"), a2);
-        AddRequirement(QStringLiteral("B"));
-        AddRequirement(QStringLiteral("C"));
-        for (const Requirement* r : doc.m_requirements) {
-            idOf[r->m_strTitle] = r->m_nId;
-        }
+        idOf = AddOutlineOfRequirements();
         view = Open<CViewTreelist>();
     }
 

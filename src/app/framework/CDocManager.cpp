@@ -5,6 +5,7 @@
 #include "document/CReqDocFile.h"
 #include "document/DVProjectLock.h"
 #include "platform/DVMessageBox.h"
+#include "undo/CReqDocHistory.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -99,6 +100,7 @@ CReqDoc* CDocManager::Add(std::unique_ptr<CReqDoc> doc, const QString& path) {
     entry->commands = std::make_unique<CDocumentCommands>(
         *entry->doc, CDocumentCommands::Hooks{m_hooks.openWindow, m_hooks.projectProperties,
                                               m_hooks.applyProjectProperties});
+    CReqDocHistory::Attach(*entry->doc);
     CReqDoc* raw = entry->doc.get();
     m_documents.push_back(std::move(entry));
     return raw;

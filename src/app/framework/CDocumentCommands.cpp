@@ -5,6 +5,8 @@
 #include "dialogs/Dlg_Project_Options_Sheet.h"
 #include "document/CReqDoc.h"
 #include "document/CReqDocLink.h"
+#include "document/DVUndoScope.h"
+#include "undo/CReqDocHistory.h"
 #include "views/CDVViewHost.h"
 #include "views/CViewChildDV.h"
 
@@ -20,6 +22,10 @@ bool CDocumentCommands::OnUpdateCommand(int id, CDVCommandState& state) {
         case ID_VIEW_OVERVIEW_WINDOW:
         case ID_PROJECT_PROPERTIES:
             state.enabled = true;
+            return true;
+        case DVCmd::Undo:
+        case DVCmd::Redo:
+            UpdateUndoCommand(id == DVCmd::Undo, state);
             return true;
         case DVCmd::SaveColumnsAutomatically:
             state.enabled = !m_doc.IsEmbedded();
@@ -69,6 +75,14 @@ bool CDocumentCommands::OnCommand(int id) {
         case DVCmd::EmbeddedDocument:
             EmbeddedDocumentOptions();
             return true;
+        case DVCmd::Undo:
+            if (QUndoStack* stack = CReqDocHistory::StackOf(m_doc))
+                stack->undo();
+            return true;
+        case DVCmd::Redo:
+            if (QUndoStack* stack = CReqDocHistory::StackOf(m_doc))
+                stack->redo();
+            return true;
         default:
             return false;
     }
@@ -83,7 +97,16 @@ void CDocumentCommands::OpenWindowOfType(int viewType) {
     m_doc.m_nNextViewType = CReqDoc::ViewNone;
 }
 
+void CDocumentCommands::UpdateUndoCommand(bool undo, CDVCommandState& state) const {
+    const QUndoStack* stack = CReqDocHistory::StackOf(m_doc);
+    state.enabled = stack != nullptr && (undo ? stack->canUndo() : stack->canRedo());
+    const QString step = stack == nullptr ? QString() : undo ? stack->undoText() : stack->redoText();
+    const QString verb = undo ? QStringLiteral("Undo") : QStringLiteral("Redo");
+    state.text = step.isEmpty() ? verb : QStringLiteral("%1 %2").arg(verb, step);
+}
+
 void CDocumentCommands::ProjectProperties() {
+    DVUndoScope step(m_doc, QStringLiteral("Project Properties"), DVUndoScope::WithSettings);
     if (m_hooks.projectProperties && m_hooks.projectProperties(&m_doc)) {
         ApplyProjectProperties();
     }
@@ -116,6 +139,7 @@ void CDocumentCommands::EmbeddedDocumentOptions() {
         m_doc, link,
         [this](QWidget* parent) {
             // The settings used while linked are on the sheet's "Matrix Properties" page.
+            DVUndoScope step(m_doc, QStringLiteral("Project Properties"), DVUndoScope::WithSettings);
             Dlg_Project_Options_Sheet sheet(&m_doc, parent, true);
             if (sheet.exec() == QDialog::Accepted && sheet.Changed()) {
                 ApplyProjectProperties();

@@ -36,6 +36,8 @@ private:
     // After the sheet ended with OK and a change: the phase adjustment, the views, the modified flag.
     void ApplyProjectProperties();
     CReqDocLink Link();
+    // Enabled when there is a step to take; the text names it ("Undo Delete Requirement").
+    void UpdateUndoCommand(bool undo, CDVCommandState& state) const;
 
     CReqDoc& m_doc;
     Hooks m_hooks;

@@ -12,6 +12,7 @@
 #include "document/DVFileError.h"
 #include "platform/CDVException.h"
 #include "platform/DVMessageBox.h"
+#include "undo/CReqDocHistory.h"
 #include "views/CDVViewHost.h"
 #include "views/CViewChildDV.h"
 #include "views/CViewMotherDV.h"
@@ -75,6 +76,7 @@ CEmbeddedFrame::CEmbeddedFrame(std::unique_ptr<CReqDoc> doc, QString objectPath)
     connect(m_mother, &CViewMotherDV::hostedViewCreated, this, [this](int, const QString& title) {
         setWindowTitle(QStringLiteral("%1 - %2").arg(title, QFileInfo(m_objectPath).fileName()));
     });
+    CReqDocHistory::Attach(*m_doc);
     m_documentCommands = std::make_unique<CDocumentCommands>(
         *m_doc,
         CDocumentCommands::Hooks{// One window per embedded document: a view type opens in this window.
@@ -126,6 +128,13 @@ void CEmbeddedFrame::AddAccelerators() {
         {QKeySequence(Qt::CTRL | Qt::Key_D), DVCmd::Delete},
         {QKeySequence(Qt::Key_Delete), DVCmd::Delete},
         {QKeySequence(Qt::CTRL | Qt::Key_I), DVCmd::InsertNew},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), DVCmd::Undo},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), DVCmd::Redo},
+        {QKeySequence(Qt::CTRL | Qt::Key_F), DVCmd::Find},
+        {QKeySequence(Qt::Key_F3), DVCmd::FindNext},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F3), DVCmd::FindPrevious},
+        {QKeySequence(Qt::CTRL | Qt::Key_H), DVCmd::Replace},
+        {QKeySequence(Qt::CTRL | Qt::Key_G), DVCmd::GoToId},
     };
     for (const auto& accelerator : accelerators) {
         QAction* action = m_commands->Action(accelerator.id);

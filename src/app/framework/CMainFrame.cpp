@@ -108,6 +108,8 @@ void CMainFrame::BuildRibbon() {
         {QKeySequence(Qt::CTRL | Qt::Key_B), 162},
         {QKeySequence(Qt::CTRL | Qt::Key_Z), 57643},
         {QKeySequence(Qt::ALT | Qt::Key_Backspace), 57643},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), 57644},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), 57644},
         {QKeySequence(Qt::CTRL | Qt::Key_A), 57642},
         {QKeySequence(Qt::CTRL | Qt::Key_F), 57636},
         {QKeySequence(Qt::Key_F3), 57640},

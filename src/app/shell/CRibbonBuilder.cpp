@@ -76,7 +76,9 @@ const Command kStyles[] = {
     {218, "Office 2007 (&Aqua Style)"},
 };
 const Command kAbout = {57664, "\na"};
-const int kQuickAccess[] = {57600, 57601, 57603, 57608};
+const int kQuickAccess[] = {57600, 57601, 57603, 57643, 57644, 57608};
+// Quick-access commands that no panel or menu shows.
+const Command kUndoRedo[] = {{57643, "&Undo"}, {57644, "&Redo"}};
 
 // The caller's action for a command, given the ribbon's text and image where it has none.
 QAction* Prepare(const CRibbonBuilder::ActionFor& actionFor, const Command& command) {
@@ -181,6 +183,9 @@ void CRibbonBuilder::Build(CRibbonBar& bar, const ActionFor& actionFor) {
     BuildApplicationMenu(bar, actionFor);
     BuildCategory(bar, actionFor);
     BuildRightAlignedButtons(bar, actionFor);
+    for (const Command& command : kUndoRedo) {
+        Prepare(actionFor, command);
+    }
     for (int id : kQuickAccess) {
         if (QAction* action = actionFor(id)) {
             bar.AddQuickAccessAction(action, action->icon());

@@ -17,6 +17,8 @@ const std::pair<int, const char*> kCommands[] = {
     {57601, "open"},
     {557, "open-case"},
     {57603, "save"},
+    {57643, "undo"},
+    {57644, "redo"},
     {57604, "save-as"},
     {57607, "print"},
     {57608, "quick-print"},

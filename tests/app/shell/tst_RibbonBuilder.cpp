@@ -136,7 +136,7 @@ TEST_F(RibbonBuilderTest, ApplicationMenuQuickAccessAndRightAlignedItems) {
     EXPECT_EQ(bar.ApplicationButton()->toolTip(), "File");
     EXPECT_EQ(bar.ApplicationButton()->KeyTip(), "f");
 
-    EXPECT_EQ(IdsOf(bar.QuickAccessButtons()), QList<int>({57600, 57601, 57603, 57608}));
+    EXPECT_EQ(IdsOf(bar.QuickAccessButtons()), QList<int>({57600, 57601, 57603, 57643, 57644, 57608}));
 
     const QList<CRibbonButton*> right = bar.RightAlignedButtons();
     ASSERT_EQ(right.size(), 2);
