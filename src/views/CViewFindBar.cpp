@@ -206,7 +206,11 @@ void CViewFindBar::showEvent(QShowEvent* event) {
 
 void CViewFindBar::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    m_view.PlaceGrid();
+    // Only the bar's own closing gives its room back; a bar hidden with its view (the view may be
+    // closing or being destroyed) leaves the view alone.
+    if (isHidden()) {
+        m_view.PlaceGrid();
+    }
 }
 
 bool CViewFindBar::eventFilter(QObject* watched, QEvent* event) {
