@@ -8,6 +8,8 @@
 #include "views/CDVViewHost.h"
 #include "views/CViewDVTreeList.h"
 
+#include <QFileDialog>
+
 #include <memory>
 
 namespace {
@@ -101,10 +103,20 @@ bool ChooseColumns(CViewDVTreeList* view, bool& keepWidths) {
     return changed;
 }
 
+QString ExportFileName(QWidget* parent, const QString& filter, const QString& suffix) {
+    QFileDialog dialog(parent, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().constFirst()
+               : QString();
+}
+
 }  // namespace
 
 void InstallDialogEntries(CDVViewHost& host) {
     host.quickSelect = QuickSelect;
     host.editSheet = EditSheet;
     host.chooseColumns = ChooseColumns;
+    host.exportFileName = ExportFileName;
 }

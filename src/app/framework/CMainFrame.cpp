@@ -14,7 +14,6 @@
 #include "app/shell/DVIcons.h"
 #include "controls/treelist/TreeListColors.h"
 #include "dialogs/DVDialogEntries.h"
-#include "dialogs/Dlg_ColumnList.h"
 #include "dialogs/Dlg_Project_Options_Sheet.h"
 #include "document/CReqDoc.h"
 #include "views/CDVViewHost.h"
@@ -25,7 +24,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QPageSetupDialog>
@@ -182,21 +180,7 @@ void CMainFrame::InstallViewHost() {
         return m_commands->HasAction(id) ? m_commands->Action(id)->shortcuts() : QList<QKeySequence>();
     };
     host.openNewWindow = [this](CReqDoc* doc) { OpenWindow(doc); };
-    host.chooseColumns = [this](CViewDVTreeList* view, bool& keepWidths) {
-        Dlg_ColumnList dialog(view->GetDocument(), view, this);
-        const bool changed = dialog.exec() == QDialog::Accepted && dialog.Changed();
-        keepWidths = dialog.KeepWidths();
-        return changed;
-    };
     host.printer = m_printer.get();
-    host.exportFileName = [](QWidget* parent, const QString& filter, const QString& suffix) {
-        QFileDialog dialog(parent, QString(), QString(), filter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(suffix);
-        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-                   ? dialog.selectedFiles().constFirst()
-                   : QString();
-    };
     host.switchViewType = [this](CViewChildDV* view, int viewType) {
         if (CChildFrame* frame = FrameOf(view)) {
             frame->SwitchViewType(viewType);

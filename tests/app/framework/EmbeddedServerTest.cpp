@@ -158,6 +158,8 @@ TEST_F(EmbeddedServerTest, UpdateCollectsTheColumnLayoutOfTheView) {
     frame->Commands().UpdateActions();
     frame->Commands().Action(DVCmd::ChooseColumns)->trigger();
     EXPECT_TRUE(chooserOpened);
+    // So does export, which asks for its file as there.
+    EXPECT_TRUE(frame->Commands().Action(DVCmd::ExportCsv)->isEnabled());
     CReqDoc reread;
     CReqDocFile(reread).LoadArchive(CEmbeddedObjectFile::Read(objectPath).contents);
     ASSERT_GT(reread.m_colsRequirements.m_widths.size(), 1u);
