@@ -114,8 +114,11 @@ public:
     HTREEITEM GetCutItem() const { return m_hCutItem; }
     HTREEITEM GetCopySource() const { return m_hCopySource; }
 
-    // The end of an in-place edit: the object of the row takes the text of the column's field.
-    void ApplyCellEdit(HTREEITEM item, int column, const QString& text);
+    // The end of an in-place edit: the object of the row takes the text of the column's field. A run of
+    // edits (a replace of many cells) tells the document once, through NotifyModified, at its end.
+    bool ApplyCellEdit(HTREEITEM item, int column, const QString& text, bool notify = true);
+    // Other windows refresh, the document is marked modified.
+    void NotifyModified();
     // Grid and find bar over the view's area.
     void PlaceGrid();
 
@@ -181,7 +184,6 @@ protected:
         deleted.Append(live.Take(object));
     }
     void MarkDeleted(CDVData* object);
-    void NotifyModified();
     // Undo (CViewDVTreeListUndo.cpp): the family's name in step names ("Delete Requirement"), and the
     // object whose record holds the view's list (the steps' use case), kept by every tree command.
     QString FamilyNoun() const;

@@ -23,11 +23,11 @@ int CViewDVTreeList::SelectedFieldId() const {
     return column == 0 ? int(FIELD_TITLE) : FieldIdOfColumn(column);
 }
 
-void CViewDVTreeList::ApplyCellEdit(HTREEITEM item, int column, const QString& text) {
+bool CViewDVTreeList::ApplyCellEdit(HTREEITEM item, int column, const QString& text, bool notify) {
     CDVData* object = FamilyObjectOf(item);
     if (object == nullptr || column < 0 || column >= m_columns.ColumnCount() ||
         column >= m_grid->GetColumnCount()) {
-        return;
+        return false;
     }
     // The tree column edits the title whatever field id it carries.
     const int fieldId = column == 0 ? int(FIELD_TITLE) : FieldIdOfColumn(column);
@@ -35,9 +35,10 @@ void CViewDVTreeList::ApplyCellEdit(HTREEITEM item, int column, const QString& t
     // Unchanged or refused, the row shows the stored value again over what the grid showed.
     const bool changed = DVCellEdit::Apply(*m_pDocument, *object, fieldId, text).changed;
     FillRow(item, object, true);
-    if (changed) {
+    if (changed && notify) {
         NotifyModified();
     }
+    return changed;
 }
 
 void CViewDVTreeList::SendEnterToGrid() {

@@ -27,6 +27,7 @@ int DVViewReplace::ReplaceInCells(CViewDVTreeList& view, const std::vector<DVVie
     DVUndoScope step(*view.GetDocument(),
                      cells.size() > 1 ? QStringLiteral("Replace All") : QStringLiteral("Replace"));
     int changed = 0;
+    bool documentChanged = false;
     for (const DVViewSearch::Cell& cell : cells) {
         CDVData* object = view.FamilyObjectOf(cell.row);
         if (object == nullptr || text.isEmpty() || !IsReplaceable(view, cell.column)) {
@@ -38,10 +39,14 @@ int DVViewReplace::ReplaceInCells(CViewDVTreeList& view, const std::vector<DVVie
         if (after == before) {
             continue;
         }
-        view.ApplyCellEdit(cell.row, cell.column, after);
+        // Each edit refreshes its own row; the other windows refresh once, at the end.
+        documentChanged |= view.ApplyCellEdit(cell.row, cell.column, after, false);
         if (view.CellTextOf(object, cell.column) != before) {
             ++changed;
         }
+    }
+    if (documentChanged) {
+        view.NotifyModified();
     }
     return changed;
 }
