@@ -128,6 +128,9 @@ public:
     std::vector<DV_UserDefinition> m_userValueNames;
 
 private:
+    // Adds the id to (in order) or removes its first occurrence from one side's list of the owner, as
+    // one announced change of the owner.
+    void ChangeLinkList(CDVData* owner, DVIdArray& ids, qint32 id, bool add);
     VersionNumber NewObjectVersion(qint32 count) const;
     QString UserText(const std::vector<DV_UserDefinition>& texts, int fieldId) const;
 };

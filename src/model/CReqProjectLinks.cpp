@@ -29,6 +29,16 @@ quint32 Id(qint32 id) {
 
 }  // namespace
 
+void CReqProject::ChangeLinkList(CDVData* owner, DVIdArray& ids, qint32 id, bool add) {
+    BeforeChange(owner);
+    if (add) {
+        InsertSorted(ids, Id(id));
+    } else {
+        RemoveFirst(ids, Id(id));
+    }
+    MarkModified(owner);
+}
+
 void CReqProject::AddRequirementLink(qint32 derivedId, qint32 sourceId, bool ownSide) {
     Requirement* derived = FindRequirement(derivedId);
     Requirement* source = FindRequirement(sourceId);
@@ -36,13 +46,9 @@ void CReqProject::AddRequirementLink(qint32 derivedId, qint32 sourceId, bool own
         return;
     }
     if (ownSide) {
-        BeforeChange(source);
-        InsertSorted(source->m_createdRequirements, Id(derivedId));
-        MarkModified(source);
+        ChangeLinkList(source, source->m_createdRequirements, derivedId, true);
     } else {
-        BeforeChange(derived);
-        InsertSorted(derived->m_derivedFromRequirements, Id(sourceId));
-        MarkModified(derived);
+        ChangeLinkList(derived, derived->m_derivedFromRequirements, sourceId, true);
     }
 }
 
@@ -53,13 +59,9 @@ void CReqProject::RemoveRequirementLink(qint32 derivedId, qint32 sourceId, bool 
         return;
     }
     if (ownSide) {
-        BeforeChange(source);
-        RemoveFirst(source->m_createdRequirements, Id(derivedId));
-        MarkModified(source);
+        ChangeLinkList(source, source->m_createdRequirements, derivedId, false);
     } else {
-        BeforeChange(derived);
-        RemoveFirst(derived->m_derivedFromRequirements, Id(sourceId));
-        MarkModified(derived);
+        ChangeLinkList(derived, derived->m_derivedFromRequirements, sourceId, false);
     }
 }
 
@@ -70,13 +72,9 @@ void CReqProject::AddUseCaseOfRequirement(qint32 useCaseId, qint32 requirementId
         return;
     }
     if (ownSide) {
-        BeforeChange(requirement);
-        InsertSorted(requirement->m_createdUseCases, Id(useCaseId));
-        MarkModified(requirement);
+        ChangeLinkList(requirement, requirement->m_createdUseCases, useCaseId, true);
     } else {
-        BeforeChange(useCase);
-        InsertSorted(useCase->m_derivedFromRequirements, Id(requirementId));
-        MarkModified(useCase);
+        ChangeLinkList(useCase, useCase->m_derivedFromRequirements, requirementId, true);
     }
 }
 
@@ -87,13 +85,9 @@ void CReqProject::RemoveUseCaseOfRequirement(qint32 useCaseId, qint32 requiremen
         return;
     }
     if (ownSide) {
-        BeforeChange(requirement);
-        RemoveFirst(requirement->m_createdUseCases, Id(useCaseId));
-        MarkModified(requirement);
+        ChangeLinkList(requirement, requirement->m_createdUseCases, useCaseId, false);
     } else {
-        BeforeChange(useCase);
-        RemoveFirst(useCase->m_derivedFromRequirements, Id(requirementId));
-        MarkModified(useCase);
+        ChangeLinkList(useCase, useCase->m_derivedFromRequirements, requirementId, false);
     }
 }
 
@@ -107,9 +101,7 @@ bool CReqProject::AddRequirementOfUseCase(qint32 useCaseId, qint32 requirementId
     bool firstChanged = false;
     if (useCaseSide || bothSides) {
         if (!Contains(useCase->m_createdRequirements, Id(requirementId))) {
-            BeforeChange(useCase);
-            InsertSorted(useCase->m_createdRequirements, Id(requirementId));
-            MarkModified(useCase);
+            ChangeLinkList(useCase, useCase->m_createdRequirements, requirementId, true);
             firstChanged = true;
         }
         if (!bothSides) {
@@ -119,9 +111,7 @@ bool CReqProject::AddRequirementOfUseCase(qint32 useCaseId, qint32 requirementId
     if (Contains(requirement->m_derivedFromUseCases, Id(useCaseId))) {
         return firstChanged;
     }
-    BeforeChange(requirement);
-    InsertSorted(requirement->m_derivedFromUseCases, Id(useCaseId));
-    MarkModified(requirement);
+    ChangeLinkList(requirement, requirement->m_derivedFromUseCases, useCaseId, true);
     return true;
 }
 
@@ -133,16 +123,12 @@ void CReqProject::RemoveRequirementOfUseCase(qint32 useCaseId, qint32 requiremen
         return;
     }
     if (useCaseSide || bothSides) {
-        BeforeChange(useCase);
-        RemoveFirst(useCase->m_createdRequirements, Id(requirementId));
-        MarkModified(useCase);
+        ChangeLinkList(useCase, useCase->m_createdRequirements, requirementId, false);
         if (!bothSides) {
             useCase->RemoveRequirementFromSteps(Id(requirementId), this);
             return;
         }
     }
-    BeforeChange(requirement);
-    RemoveFirst(requirement->m_derivedFromUseCases, Id(useCaseId));
-    MarkModified(requirement);
+    ChangeLinkList(requirement, requirement->m_derivedFromUseCases, useCaseId, false);
     useCase->RemoveRequirementFromSteps(Id(requirementId), this);
 }
