@@ -14,15 +14,6 @@
 
 namespace {
 
-CUseCase* UseCaseOfStep(const CReqDoc& doc, const CStep* step) {
-    for (CUseCase* useCase : doc.m_useCases) {
-        if (useCase->m_steps.Contains(step)) {
-            return useCase;
-        }
-    }
-    return nullptr;
-}
-
 QString SheetCaption(const CDVData& object) {
     const char* format = "Edit Requirement %1, ID=%2";
     switch (object.Family()) {
@@ -58,7 +49,7 @@ bool QuickSelect(CReqDoc* doc, CDVData* object, int mode, bool deferred, QWidget
         return false;
     }
     CUseCase* stepUseCase =
-        object->Family() == DVFamily::Step ? UseCaseOfStep(*doc, static_cast<CStep*>(object)) : nullptr;
+        object->Family() == DVFamily::Step ? doc->UseCaseOfStep(static_cast<CStep*>(object)) : nullptr;
     Dlg_QuickSelect dialog(parent);
     dialog.SetDocument(doc);
     dialog.SetObject(object, stepUseCase);

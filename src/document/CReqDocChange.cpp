@@ -105,12 +105,8 @@ void CReqDocChange::BeforeChange(CDVData& object) {
     }
     if (m_imageIndex.contains(&object))
         return;
-    for (CUseCase* useCase : m_doc.m_useCases) {
-        if (useCase->m_steps.Contains(static_cast<CStep*>(&object))) {
-            Keep(&object, useCase, Kind::Step, object.m_nId);
-            return;
-        }
-    }
+    if (CUseCase* useCase = m_doc.UseCaseOfStep(static_cast<CStep*>(&object)))
+        Keep(&object, useCase, Kind::Step, object.m_nId);
 }
 
 void CReqDocChange::Keep(void* key, void* object, Kind kind, qint32 stepId) {

@@ -58,9 +58,10 @@ const DVParameter* CReqProject::GetParameterValue(int columnId, const CDVUserDef
     return definition;
 }
 
-bool CReqProject::ContainsStep(const CStep* step) const {
-    return std::any_of(m_useCases.begin(), m_useCases.end(),
-                       [step](const CUseCase* useCase) { return useCase->m_steps.Contains(step); });
+CUseCase* CReqProject::UseCaseOfStep(const CStep* step) const {
+    const auto it = std::find_if(m_useCases.begin(), m_useCases.end(),
+                                 [step](const CUseCase* useCase) { return useCase->m_steps.Contains(step); });
+    return it != m_useCases.end() ? *it : nullptr;
 }
 
 QString CReqProject::UserText(const std::vector<DV_UserDefinition>& texts, int fieldId) const {

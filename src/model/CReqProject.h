@@ -40,7 +40,9 @@ public:
     bool ContainsRequirement(const Requirement* object) const { return m_requirements.Contains(object); }
     bool ContainsActor(const CActor* object) const { return m_actors.Contains(object); }
     bool ContainsUseCase(const CUseCase* object) const { return m_useCases.Contains(object); }
-    bool ContainsStep(const CStep* step) const;
+    bool ContainsStep(const CStep* step) const { return UseCaseOfStep(step) != nullptr; }
+    // The use case whose list holds the step, null for a step of none.
+    CUseCase* UseCaseOfStep(const CStep* step) const;
 
     // Texts, the user's definitions taking the place of the resource texts.
     QString GetHeaderText(int fieldId) const;
