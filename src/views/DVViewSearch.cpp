@@ -3,59 +3,9 @@
 #include "document/CReqDoc.h"
 #include "views/CViewDVTreeList.h"
 
+#include <QStringMatcher>
+
 #include <algorithm>
-
-namespace {
-
-// Whether a cell's text contains the text looked for (not empty). Ignoring case, letters compare by
-// their simple case folding as QString does, with ASCII folded without a table lookup: a search reads
-// every cell of the view.
-class CellMatcher {
-public:
-    CellMatcher(const QString& text, Qt::CaseSensitivity cs)
-        : m_text(cs == Qt::CaseSensitive ? text : text.toCaseFolded()), m_cs(cs) {
-        m_first = m_text.isEmpty() ? u'\0' : m_text.front().unicode();
-        m_firstUpper = m_first >= u'a' && m_first <= u'z' ? char16_t(m_first - 0x20) : m_first;
-    }
-
-    bool Matches(QStringView cell) const {
-        if (m_cs == Qt::CaseSensitive) {
-            return cell.contains(m_text);
-        }
-        const qsizetype length = m_text.size();
-        const char16_t* wanted = reinterpret_cast<const char16_t*>(m_text.utf16());
-        for (qsizetype at = 0; at + length <= cell.size(); ++at) {
-            // The first character is looked for without folding every character on the way.
-            const char16_t c = cell[at].unicode();
-            if (c != m_first && c != m_firstUpper && (c < 0x80 || QChar::toCaseFolded(c) != m_first)) {
-                continue;
-            }
-            qsizetype k = 1;
-            while (k < length && Fold(cell[at + k].unicode()) == wanted[k]) {
-                ++k;
-            }
-            if (k == length) {
-                return true;
-            }
-        }
-        return false;
-    }
-
-private:
-    static char16_t Fold(char16_t c) {
-        if (c < 0x80) {
-            return c >= u'A' && c <= u'Z' ? char16_t(c + 0x20) : c;
-        }
-        return QChar::toCaseFolded(c);
-    }
-
-    QString m_text;
-    Qt::CaseSensitivity m_cs;
-    char16_t m_first;
-    char16_t m_firstUpper;
-};
-
-}  // namespace
 
 int DVViewSearch::Result::AtOrAfter() const {
     const int count = int(matches.size());
@@ -82,7 +32,7 @@ DVViewSearch::Result DVViewSearch::Find(const CViewDVTreeList& view, const QStri
     const int columns = grid->GetColumnCount();
     // A hidden tree column shows nothing to find.
     const int first = view.ViewColumns().m_bFirstColumnHidden ? 1 : 0;
-    const CellMatcher matcher(text, cs);
+    const QStringMatcher matcher(text, cs);
     bool passed = from.row == 0;
     // The rows follow the family list in pre-order, skipping deleted objects: a row's object is
     // nearly always the next one of the list, which spares the membership lookup of the others.
@@ -102,7 +52,7 @@ DVViewSearch::Result DVViewSearch::Find(const CViewDVTreeList& view, const QStri
         }
         for (int column = first; column < columns; ++column) {
             const bool beforeFrom = !passed && (row != from.row || column < from.column);
-            if (!matcher.Matches(view.CellTextOf(object, column))) {
+            if (matcher.indexIn(view.CellTextOf(object, column)) < 0) {
                 continue;
             }
             if (beforeFrom) {
